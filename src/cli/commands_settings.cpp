@@ -1,0 +1,89 @@
+#include <ostream>
+
+#include "app/commands_settings.h"
+#include "app/file_routines.h"
+#include "app/settings.h"
+#include "app/text.h"
+#include "cli/cli.h"
+
+namespace wk::cli {
+namespace {
+
+std::string TipsState(const std::string& appFolder) {
+    if (!FileExists(appFolder, "tip.sgt")) return "unset";
+    return LeadingValue(ReadWholeFile(appFolder, "tip.sgt")) == 1 ? "on" : "off";
+}
+
+int ShowOptions(Context& c) {
+    ExpectPositional(ParseArguments(c.words, {}), 0, 0, "options");
+    std::string filter = c.ws.options.filter;
+    std::erase(filter, '\r');
+    std::erase(filter, '\n');
+    c.out << "anchor: " << c.ws.options.anchor << "\n"
+          << "filter: " << filter << "\n"
+          << "commit: " << OptionsText(c.ws.options.commit) << "\n"
+          << "expert: " << (c.ws.options.expert ? "on" : "off") << "\n"
+          << "credits: " << (c.ws.status.credits ? "on" : "off") << "\n"
+          << "tips: " << TipsState(c.ws.appFolder) << "\n";
+    return 0;
+}
+
+int SetOptions(Context& c) {
+    const Arguments args =
+        ParseArguments(c.words, {"--anchor", "--filter", "--commit", "--expert", "--credits"});
+    ExpectPositional(args, 0, 0, "options set [--anchor ANSWER] [--filter ANSWER] [--commit DDDDD] "
+                                 "[--expert on|off] [--credits on|off]");
+    std::array<bool, kCommitOptionCount> commit{};
+    if (args.has("--commit")) {
+        const std::string digits = args.get("--commit");
+        if (digits.size() != kCommitOptionCount || digits.find_first_not_of("01") != std::string::npos)
+            throw UsageError("--commit takes five digits 0 or 1, such as 01100");
+        commit = OptionsFromText(digits);
+    }
+    // Check every value before anything is written.
+    const bool expert = args.has("--expert") && OnOff(args.get("--expert"), "--expert");
+    const bool credits = args.has("--credits") && OnOff(args.get("--credits"), "--credits");
+    if (args.has("--anchor")) SetAnchor(c.ws, args.get("--anchor"));
+    if (args.has("--filter")) SetFilter(c.ws, args.get("--filter"));
+    if (args.has("--commit")) SetCommitOptions(c.ws, commit);
+    if (args.has("--expert")) SetExpertMode(c.ws, expert);
+    if (args.has("--credits")) SetCredits(c.ws, credits);
+    return c.ws.notices.empty() ? 0 : 1;
+}
+
+int ShowBoilerplate(Context& c) {
+    ExpectPositional(ParseArguments(c.words, {}), 0, 0, "boilerplate");
+    // Without a stored boilerplate these are the dialog's opening contents.
+    for (const std::string& entry : ReadBoilerplate(c.ws.appFolder)) c.out << entry << "\n";
+    return 0;
+}
+
+int SetBoilerplate(Context& c) {
+    const Arguments args = ParseArguments(c.words, {});
+    ExpectPositional(args, 5, 5, "boilerplate set URL ORG AUTHOR COPYRIGHT SITE");
+    Boilerplate entries;
+    std::copy(args.positional.begin(), args.positional.end(), entries.begin());
+    if (!entries[0].empty() && !StartsWith(entries[0], kUrlPrefix)) {
+        c.err << "Boilerplate: the site URL must begin with " << kUrlPrefix << " (it is written without http://)\n";
+        return 1;
+    }
+    // The dialog ends the local source with a separator as soon as it is clicked.
+    if (!entries[4].empty()) entries[4] = NormaliseFolder(entries[4]);
+    if (!CommitBoilerplate(c.ws, entries)) return 1;
+    return c.ws.notices.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+void RegisterSettingsCommands(CommandTable& table) {
+    table.add("options", "options", "prints the anchor, filter, commit options, expert, credits and tips settings",
+              ShowOptions);
+    table.add("options set",
+              "options set [--anchor ANSWER] [--filter ANSWER] [--commit DDDDD] [--expert on|off] [--credits on|off]",
+              "changes the page options as the desktop program does", SetOptions);
+    table.add("boilerplate", "boilerplate", "prints the five boilerplate entries, one a line", ShowBoilerplate);
+    table.add("boilerplate set", "boilerplate set URL ORG AUTHOR COPYRIGHT SITE",
+              "stores the boilerplate with the dialog's rules", SetBoilerplate);
+}
+
+}  // namespace wk::cli

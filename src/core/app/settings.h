@@ -1,0 +1,42 @@
+#pragma once
+// The application folder and the settings files read at start-up.
+#include <string>
+
+#include "app/file_routines.h"
+#include "app/workspace.h"
+
+namespace wk {
+
+// Where the settings files live: the folder given by --app-folder or
+// WEBKESTRANE_APP_FOLDER; else the program's own folder when it can be
+// written; else $XDG_CONFIG_HOME/webkestrane (~/.config/webkestrane),
+// created on first use. An installed program's folder is read-only, and
+// settings written there would silently be lost.
+struct FolderChoices {
+    std::string option;           // --app-folder, empty when not given
+    std::string environment;      // WEBKESTRANE_APP_FOLDER, empty when unset
+    std::string executableFolder;
+    std::string xdgConfigHome;    // empty when unset
+    std::string home;
+};
+std::string ResolveApplicationFolder(const FolderChoices& choices);
+// The same, read from the process environment.
+std::string ApplicationFolder(const std::string& option, const std::string& executablePath);
+
+// Writes a settings file; a failure is said once to the user through the
+// workspace's notices, and the program goes on with the value in memory.
+void SaveSetting(Workspace& ws, const std::string& name, const std::string& text);
+void ReportSettingWrite(Workspace& ws, const WriteOutcome& outcome);
+
+// The single settings readers of the start-up table.
+bool ReadCreditsSetting(const std::string& appFolder);
+bool ReadExpertSetting(const std::string& appFolder);
+std::string ReadAnchorSetting(const std::string& appFolder);  // empty: the default
+std::string ReadFilterSetting(const std::string& appFolder);  // empty: the default
+std::array<bool, kCommitOptionCount> OptionsFromText(const std::string& text);
+std::string OptionsText(const std::array<bool, kCommitOptionCount>& options);
+
+// Caption and tooltip of the anchor label.
+std::string AnchorCaption(const PageOptions& options);
+
+}  // namespace wk

@@ -1,0 +1,37 @@
+#include "app/startup.h"
+
+#include "app/commands_settings.h"
+#include "app/settings.h"
+
+namespace wk {
+
+void LoadSettings(Workspace& ws) {
+    ws.options.commit = OptionsFromText(ReadWholeFile(ws.appFolder, "Options.abn"));
+    ws.status.credits = ReadCreditsSetting(ws.appFolder);
+    ws.options.expert = ReadExpertSetting(ws.appFolder);
+    if (std::string anchor = ReadAnchorSetting(ws.appFolder); !anchor.empty()) ws.options.anchor = anchor;
+    if (std::string filter = ReadFilterSetting(ws.appFolder); !filter.empty()) {
+        ws.options.filter = filter;
+        ws.options.filterCaption = ws.options.filterTooltip = "Filter: " + filter;
+    }
+    if (FileExists(ws.appFolder, kBoilerplateFile)) ApplyBoilerplate(ws, ReadBoilerplate(ws.appFolder));
+}
+
+StartupResult StartUp(Workspace& ws, const StartupHooks& hooks) {
+    LoadSettings(ws);
+    // The expert-mode toggle runs once for the loaded state, rewriting its file.
+    SetExpertMode(ws, ws.options.expert);
+    // Ticking an option box runs its handler, which rewrites Options.abn.
+    for (bool on : ws.options.commit) {
+        if (on) {
+            SetCommitOptions(ws, ws.options.commit);
+            break;
+        }
+    }
+    if (!FileExists(ws.appFolder, kBoilerplateFile) && hooks.openBoilerplateDialog &&
+        !hooks.openBoilerplateDialog(ws))
+        return StartupResult::Quit;
+    return StartupResult::Ready;
+}
+
+}  // namespace wk

@@ -1,0 +1,70 @@
+#pragma once
+// All state of one run of the program, shared by the desktop program and the
+// command line. Every setting is written to its file the moment it changes;
+// nothing is saved at exit.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/prompt.h"
+#include "menu/menu_tree.h"
+#include "style/designer.h"
+#include "style/style_set.h"
+
+namespace wk {
+
+// The six panels of the status bar. Panels 2 to 5 hold their boilerplate entry
+// followed by one space; readers trim before use.
+struct StatusBar {
+    std::string category;      // panel 1
+    std::string siteUrl;       // panel 2
+    std::string organisation;  // panel 3
+    std::string author;        // panel 4
+    std::string copyright;     // panel 5
+    bool credits = false;      // panel 6: the credits menu is on (raised)
+    std::string siteRoot;      // the local source folder, held as the bar's tag
+};
+
+inline constexpr int kCommitOptionCount = 5;
+enum CommitOption { kOptBoilerplate = 0, kOptMenu = 1, kOptKeywords = 2, kOptDescription = 3, kOptCategory = 4 };
+
+struct PageOptions {
+    std::string anchor = "<BODY>";  // the tag of lblAnchor
+    std::string filter = "*.*";     // the tag of lblFilter, as read (line ends included)
+    std::string filterCaption = "Filter: ALL HTML Types";
+    std::string filterTooltip = "Filter: All HTML Types";
+    std::array<bool, kCommitOptionCount> commit{};
+    bool expert = false;
+};
+
+// The page being worked on.
+struct CurrentPage {
+    std::string path;                   // txtPage
+    std::string text;                   // PageText
+    std::string keywords;               // the hidden value of lstWords
+    std::vector<std::string> keywordEntries;
+    std::string description;            // txtDescription
+    std::vector<std::string> descriptionCandidates;  // cmbDescription
+};
+
+struct Workspace {
+    Workspace(std::string applicationFolder, Prompt& promptToUse)
+        : appFolder(std::move(applicationFolder)), prompt(&promptToUse) {}
+
+    std::string appFolder;  // ends with the separator
+    Prompt* prompt;
+
+    MenuTree tree;
+    StyleSet style;
+    DesignerState designer;
+    StatusBar status;
+    PageOptions options;
+    CurrentPage page;
+    bool magnified = false;  // the magnifier's large display
+
+    // Said once to the user, then cleared by whoever shows it (status bar,
+    // standard error): for example that settings cannot be saved.
+    std::vector<std::string> notices;
+};
+
+}  // namespace wk

@@ -1,0 +1,45 @@
+#pragma once
+// A fresh folder for one test, removed afterwards.
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace wk::test {
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "wk-test-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+        path_ += '/';
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ec);
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // The folder, ending with "/".
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + name; }
+
+    void write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(path_ + name, std::ios::binary) << bytes;
+    }
+    std::string read(const std::string& name) const {
+        std::ifstream in(path_ + name, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    bool exists(const std::string& name) const { return std::filesystem::exists(path_ + name); }
+
+private:
+    std::string path_;
+};
+
+}  // namespace wk::test
