@@ -62,6 +62,7 @@ struct CommandTable {
 void RegisterSettingsCommands(CommandTable& table);
 void RegisterMenuCommands(CommandTable& table);
 void RegisterStyleCommands(CommandTable& table);
+void RegisterGeneratorCommands(CommandTable& table);
 void RegisterPageCommands(CommandTable& table);
 
 }  // namespace wk::cli

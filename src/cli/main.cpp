@@ -27,6 +27,7 @@ CommandTable AllCommands() {
     wk::cli::RegisterSettingsCommands(table);
     wk::cli::RegisterMenuCommands(table);
     wk::cli::RegisterStyleCommands(table);
+    wk::cli::RegisterGeneratorCommands(table);
     wk::cli::RegisterPageCommands(table);
     return table;
 }

@@ -1,0 +1,7 @@
+#include "cli/cli.h"
+
+namespace wk::cli {
+
+void RegisterGeneratorCommands(CommandTable&) {}
+
+}  // namespace wk::cli
