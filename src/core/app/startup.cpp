@@ -1,7 +1,9 @@
 #include "app/startup.h"
 
+#include "app/commands_menu.h"
 #include "app/commands_settings.h"
 #include "app/settings.h"
+#include "menu/menu_file.h"
 
 namespace wk {
 
@@ -15,6 +17,7 @@ void LoadSettings(Workspace& ws) {
         ws.options.filterCaption = ws.options.filterTooltip = "Filter: " + filter;
     }
     if (FileExists(ws.appFolder, kBoilerplateFile)) ApplyBoilerplate(ws, ReadBoilerplate(ws.appFolder));
+    LoadMenuTree(ws.appFolder, ws.tree);
 }
 
 StartupResult StartUp(Workspace& ws, const StartupHooks& hooks) {
@@ -31,6 +34,8 @@ StartupResult StartUp(Workspace& ws, const StartupHooks& hooks) {
     if (!FileExists(ws.appFolder, kBoilerplateFile) && hooks.openBoilerplateDialog &&
         !hooks.openBoilerplateDialog(ws))
         return StartupResult::Quit;
+    // With a menu file the program starts in the large display.
+    if (FileExists(ws.appFolder, kMenuFile)) ToggleMagnifier(ws);
     return StartupResult::Ready;
 }
 

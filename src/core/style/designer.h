@@ -1,6 +1,69 @@
 #pragma once
-// The style designer's state: the controls' contents and the palette.
-// (Placeholder; the style subsystem defines the full model here.)
+// The style designer's state: what its controls hold and which are available,
+// and the fixed lists and samples it shows.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "style/style_set.h"
+
 namespace wk {
-struct DesignerState {};
+
+// cmbFont: four group headings, each followed by its fonts.
+inline constexpr int kFontEntryCount = 16;
+inline constexpr std::array<std::string_view, kFontEntryCount> kFontEntries{
+    "[MONOSPACE]:", "Andale Mono", "Courier New",     "[SANS SERIF]:", "Arial",        "Arial Black",
+    "Comic Sans",   "Impact",      "Trebuchet MS",    "Verdana",       "[SERIF]:",     "Georgia",
+    "Times New Roman", "[SYMBOLS]:", "Symbol",        "Webdings"};
+// cmbSize; typed sizes are accepted too.
+inline constexpr std::array<std::string_view, 8> kSizeEntries{"6", "8", "9", "10", "11", "12", "14", "16"};
+
+inline constexpr const char* kElementHint = "Select Display Element to be configured";
+inline constexpr const char* kFontHint = "Select Font";
+inline constexpr const char* kSizeHint = "Select Font";
+// What colour box 0 shows while the spine, which has no text colour, is selected.
+inline constexpr std::int32_t kSpineTextBoxColor = 49344;  // #C0C000
+
+// The font a list entry stands for: a heading stands for the first font of
+// its group; nothing for a text that is not in the list.
+std::optional<std::string> NormalisedFontChoice(std::string_view entry);
+
+// One sample in the preview picture, drawn in its element's style; pixels at 96 dpi.
+struct DesignerSample {
+    Element element;
+    std::string_view name;  // lblMenuBar ...
+    std::string_view text;  // lines separated by "\n"
+    int left, top, width, height;
+};
+inline constexpr std::array<DesignerSample, kElementCount> kDesignerSamples{{
+    {Element::MenuBar, "lblMenuBar", " About us         Shop         Services         Legal", 4, 116, 693, 25},
+    {Element::MenuBarHighlight, "lblMenuBarHighlight", "News", 404, 116, 57, 25},
+    {Element::Menu, "lblMenu", "     Today\n\n\n     Last Week\n\n     Last Month", 404, 140, 121, 77},
+    {Element::MenuHighlight, "lblMenuHighlight", "     Yesterday", 404, 164, 121, 24},
+    {Element::MenuSpine, "lblMenuSpine", "", 404, 140, 13, 77},
+}};
+inline constexpr const char* kPreviewCaption = "Menu Designer";
+
+struct DesignerState {
+    std::string elementText = "Menu Bar";  // cmbElement: the current element
+    std::string fontText = "Verdana";      // cmbFont
+    std::string sizeText = "9.75";         // cmbSize
+    bool bold = false;                     // chkBold
+    bool italic = false;                   // chkItalic
+    std::int32_t backColor = 8388608;      // colour box 1
+    std::int32_t foreColor = 16776960;     // colour box 0
+    bool backEnabled = true;               // colour box 1 and its button
+    bool foreEnabled = true;               // colour box 0 and its button
+    bool fontEnabled = true;               // cmbFont
+    bool sizeStyleEnabled = true;          // cmbSize, chkBold, chkItalic
+    int paletteMark = 0;                   // 0 closed, 1 under box 0, 2 under box 1
+    std::string colorTarget;               // "B", "F", or "" (counts as "F")
+    int scroll = 0;                        // the palette's top visible swatch, 0 to 211
+    // A tip the tips window is to show next (-1: none): set when the font box
+    // held a text that is not in its list.
+    int requestedTipIndex = -1;
+};
+
 }  // namespace wk

@@ -1,0 +1,32 @@
+#pragma once
+// Literal-form searches that look into and rewrite a page's mark-up. None of
+// them parses HTML: each finds a literal form (letter case ignored) and
+// rebuilds the page string around it.
+#include <string>
+#include <string_view>
+
+namespace wk {
+
+// The fixed include directive that committed pages carry.
+std::string_view IncludeDirective();
+
+// The text inside the first element named tag ("body", "head", ...), from the
+// end of its opening tag (bare "<tag>" or spaced "<tag ...>") to the first
+// following "</tag>"; empty when either is missing.
+std::string ExtractTagContent(std::string_view page, std::string_view tag);
+
+// The content value of `<meta name="NAME" content="VALUE">`; empty when the
+// tag is absent. A value without a closing double quote ends at the tag's ">".
+std::string ReadMetaContent(std::string_view page, std::string_view name);
+
+// The page with the meta tag set to value: the existing value replaced, or a
+// new tag added after the last `<meta http-equiv=` tag or after the first bare
+// `<head>`. Double quotes in value are written as "&quot;".
+std::string WriteMetaTag(std::string_view page, std::string_view name, std::string_view value);
+
+// The page with block inserted at the element that anchor names (after its
+// ">", or before its closing tag for an anchor such as "</head>"); unchanged
+// when the page already holds the include directive or no element matches.
+std::string InsertAtAnchor(std::string_view page, std::string_view anchor, std::string_view block);
+
+}  // namespace wk

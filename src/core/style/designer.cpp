@@ -1,0 +1,15 @@
+#include "style/designer.h"
+
+namespace wk {
+
+std::optional<std::string> NormalisedFontChoice(std::string_view entry) {
+    static constexpr std::string_view kHeadings[][2] = {
+        {"[MONOSPACE]:", "Andale Mono"}, {"[SANS SERIF]:", "Arial"}, {"[SERIF]:", "Georgia"}, {"[SYMBOLS]:", "Symbol"}};
+    for (const auto& [heading, firstFont] : kHeadings)
+        if (entry == heading) return std::string(firstFont);
+    for (std::string_view font : kFontEntries)
+        if (entry == font) return std::string(font);
+    return std::nullopt;
+}
+
+}  // namespace wk
