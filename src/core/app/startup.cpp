@@ -2,8 +2,10 @@
 
 #include "app/commands_menu.h"
 #include "app/commands_settings.h"
+#include "app/commands_style.h"
 #include "app/settings.h"
 #include "menu/menu_file.h"
+#include "style/style_file.h"
 
 namespace wk {
 
@@ -17,6 +19,7 @@ void LoadSettings(Workspace& ws) {
         ws.options.filterCaption = ws.options.filterTooltip = "Filter: " + filter;
     }
     if (FileExists(ws.appFolder, kBoilerplateFile)) ApplyBoilerplate(ws, ReadBoilerplate(ws.appFolder));
+    LoadStyle(ws.appFolder, ws.style);
     LoadMenuTree(ws.appFolder, ws.tree);
 }
 
@@ -36,6 +39,9 @@ StartupResult StartUp(Workspace& ws, const StartupHooks& hooks) {
         return StartupResult::Quit;
     // With a menu file the program starts in the large display.
     if (FileExists(ws.appFolder, kMenuFile)) ToggleMagnifier(ws);
+    // The designer shows its first element even without a menu file, so its
+    // controls never show values that belong to no element.
+    SelectElement(ws);
     return StartupResult::Ready;
 }
 

@@ -99,7 +99,12 @@ void MenuTree::remove(NodeId id) {
     forget(id);
 }
 
-void MenuTree::clear() { *this = MenuTree{}; }
+void MenuTree::clear() {
+    // Ids go on counting, so an id kept from before names no new node.
+    const NodeId next = nextId_;
+    *this = MenuTree{};
+    nextId_ = next;
+}
 
 NodeId MenuTree::create(MenuNode node, std::optional<NodeId> parent) {
     const NodeId id = nextId_++;

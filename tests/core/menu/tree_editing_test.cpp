@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include "menu/tree_editing.h"
+#include "tree_text.h"
+
+namespace wk {
+namespace {
+
+using test::Describe;
+using test::Labelled;
+using test::TreeFrom;
+
+std::string Placed(const std::string& tree, bool asMenu) {
+    MenuTree t = TreeFrom(tree);
+    PlaceNewNode(t, asMenu, "N", "www.n");
+    return Describe(t);
+}
+
+TEST(PlaceNewNode, FollowsThePlacementTable) {
+    // Empty tree: always a menu, whatever was asked for.
+    EXPECT_EQ(Placed("", false), "*N[]");
+    EXPECT_EQ(Placed("", true), "*N[]");
+    // A menu selected, Menu: directly after that menu.
+    EXPECT_EQ(Placed("A[x] *B[y] C[]", true), "A[x] B[y] *N[] C[]");
+    // An item selected, Menu: after the item's whole menu, not inside it.
+    EXPECT_EQ(Placed("A[*x,y] B[]", true), "A[x,y] *N[] B[]");
+    // A menu selected, Item: the menu's last item.
+    EXPECT_EQ(Placed("*A[x,y] B[]", false), "A[x,y,*N] B[]");
+    EXPECT_EQ(Placed("A[] *B[]", false), "A[] B[*N]");
+    // An item selected, Item: directly after it in the same menu.
+    EXPECT_EQ(Placed("A[*x,y] B[z]", false), "A[x,*N,y] B[z]");
+    EXPECT_EQ(Placed("A[x,*y] B[z]", false), "A[x,y,*N] B[z]");
+}
+
+TEST(PlaceNewNode, WithoutSelectionActsOnTheFirstMenu) {
+    EXPECT_EQ(Placed("A[x] B[]", false), "A[x,*N] B[]");
+    EXPECT_EQ(Placed("A[x] B[]", true), "A[x] *N[] B[]");
+}
+
+TEST(PlaceNewNode, KeepsLabelAndLinkAndKind) {
+    MenuTree tree = TreeFrom("*A[]");
+    const NodeId id = PlaceNewNode(tree, false, "Café & <b>", "www.x.com/?a=1");
+    EXPECT_EQ(tree.node(id).label, "Café & <b>");
+    EXPECT_EQ(tree.node(id).link, "www.x.com/?a=1");
+    EXPECT_EQ(tree.node(id).kind, NodeKind::Item);
+    EXPECT_EQ(tree.parent(id), tree.menus()[0]);
+}
+
+// Moves the selected node and answers the tree afterwards.
+std::string Moved(MenuTree& tree, bool up) {
+    if (up)
+        MoveNodeUp(tree, *tree.selected());
+    else
+        MoveNodeDown(tree, *tree.selected());
+    return Describe(tree);
+}
+
+TEST(MoveNode, MenusMoveWithTheirItemsAndStopAtTheEdges) {
+    MenuTree tree = TreeFrom("*A[a1,a2] B[b1] C[]");
+    EXPECT_EQ(Moved(tree, false), "B[b1] *A[a1,a2] C[]");
+    EXPECT_EQ(Moved(tree, false), "B[b1] C[] *A[a1,a2]");
+    EXPECT_EQ(Moved(tree, false), "B[b1] C[] *A[a1,a2]");
+    EXPECT_EQ(Moved(tree, true), "B[b1] *A[a1,a2] C[]");
+    EXPECT_EQ(Moved(tree, true), "*A[a1,a2] B[b1] C[]");
+    EXPECT_EQ(Moved(tree, true), "*A[a1,a2] B[b1] C[]");
+    EXPECT_EQ(tree.node(tree.items(tree.menus()[0])[1]).link, "www.a2");
+}
+
+TEST(MoveNode, ItemsSwapWithinAMenuAndCrossIntoTheNeighbourAtItsEdge) {
+    MenuTree tree = TreeFrom("A[x,*y] B[z]");
+    EXPECT_EQ(Moved(tree, false), "A[x] B[*y,z]");
+    EXPECT_EQ(Moved(tree, true), "A[x,*y] B[z]");
+    EXPECT_EQ(Moved(tree, true), "A[*y,x] B[z]");
+    EXPECT_EQ(Moved(tree, true), "A[*y,x] B[z]");  // first item of the first menu
+    tree.select(Labelled(tree, "z"));
+    EXPECT_EQ(Moved(tree, false), "A[y,x] B[*z]");  // last item of the last menu
+    EXPECT_EQ(Moved(tree, true), "A[y,x,*z] B[]");
+}
+
+TEST(MoveNode, TheOnlyItemOfTheSecondMenuBecomesTheFirstMenusOnlyItem) {
+    MenuTree tree = TreeFrom("A[] B[*x]");
+    EXPECT_EQ(Moved(tree, true), "A[*x] B[]");
+    EXPECT_EQ(Moved(tree, false), "A[] B[*x]");
+}
+
+TEST(MoveNode, AMenuLabelledLikeTheFirstMovesLikeAnyOther) {
+    MenuTree tree = TreeFrom("A[] B[] A[x]");
+    tree.select(tree.menus()[2]);
+    EXPECT_EQ(Moved(tree, true), "A[] *A[x] B[]");
+    EXPECT_EQ(tree.node(tree.menus()[0]).link, "www.a");
+    EXPECT_TRUE(tree.items(tree.menus()[0]).empty());
+}
+
+TEST(MoveNode, OnlyTheSelectedOfEqualItemsMoves) {
+    MenuTree tree = TreeFrom("M[s,s,s]");
+    tree.setLink(tree.items(tree.menus()[0])[2], "www.third");
+    tree.select(tree.items(tree.menus()[0])[2]);
+    Moved(tree, true);
+    const std::vector<NodeId> items = tree.items(tree.menus()[0]);
+    EXPECT_EQ(tree.node(items[1]).link, "www.third");
+    EXPECT_EQ(tree.selected(), items[1]);
+    EXPECT_EQ(tree.node(items[0]).link, "www.s");
+    EXPECT_EQ(tree.node(items[2]).link, "www.s");
+}
+
+TEST(MoveNode, MovedNodesTakeTheNextCreationIndexes) {
+    MenuTree tree = TreeFrom("*A[a1] B[b1]");  // indexes A1 a1 2 B3 b1 4
+    MoveNodeDown(tree, *tree.selected());      // A and a1 re-created after the others
+    EXPECT_EQ(tree.creationIndex(Labelled(tree, "B")), 1);
+    EXPECT_EQ(tree.creationIndex(Labelled(tree, "b1")), 2);
+    EXPECT_EQ(tree.creationIndex(Labelled(tree, "A")), 3);
+    EXPECT_EQ(tree.creationIndex(Labelled(tree, "a1")), 4);
+}
+
+TEST(RemoveNode, SelectsTheNodeThatTookOverTheIndex) {
+    MenuTree tree = TreeFrom("A[x,y] B[z]");  // A1 x2 y3 B4 z5
+    RemoveNodeAndReselect(tree, Labelled(tree, "x"));
+    EXPECT_EQ(Describe(tree), "A[*y] B[z]");
+    RemoveNodeAndReselect(tree, Labelled(tree, "z"));  // had the highest index
+    EXPECT_EQ(Describe(tree), "A[y] *B[]");
+}
+
+TEST(RemoveNode, AfterMovesFollowsCreationOrderNotDisplayOrder) {
+    MenuTree tree = TreeFrom("A[x] B[y] C[]");  // A1 x2 B3 y4 C5
+    tree.select(Labelled(tree, "A"));
+    MoveNodeDown(tree, *tree.selected());  // B[y] A[x] C[]: B1 y2 C3 A4 x5
+    ASSERT_EQ(Describe(tree), "B[y] *A[x] C[]");
+    RemoveNodeAndReselect(tree, Labelled(tree, "y"));  // index 2 now belongs to C
+    EXPECT_EQ(Describe(tree), "B[] A[x] *C[]");
+}
+
+TEST(RemoveNode, AMenuGoesWithItsItems) {
+    MenuTree tree = TreeFrom("A[x,y] B[z]");
+    RemoveNodeAndReselect(tree, Labelled(tree, "A"));  // B and z renumber to 1 and 2
+    EXPECT_EQ(Describe(tree), "*B[z]");
+    EXPECT_EQ(tree.size(), 2u);
+    RemoveNodeAndReselect(tree, Labelled(tree, "B"));
+    EXPECT_TRUE(tree.empty());
+    EXPECT_FALSE(tree.selected());
+}
+
+TEST(MenuTree, IdsAreNotReusedAndRemovedSelectionIsCleared) {
+    MenuTree tree = TreeFrom("*A[]");
+    const NodeId old = tree.menus()[0];
+    tree.remove(old);
+    EXPECT_FALSE(tree.selected());
+    EXPECT_FALSE(tree.actingNode());
+    const NodeId fresh = tree.appendMenu("A", "www.a");
+    EXPECT_NE(fresh, old);
+    EXPECT_FALSE(tree.contains(old));
+    EXPECT_THROW(tree.node(old), std::out_of_range);
+    EXPECT_THROW(tree.appendItem(tree.appendItem(fresh, "i", ""), "ii", ""), std::logic_error);
+    tree.clear();
+    EXPECT_TRUE(tree.empty());
+    const NodeId afterClear = tree.appendMenu("B", "");
+    EXPECT_NE(afterClear, old);
+    EXPECT_NE(afterClear, fresh);
+}
+
+}  // namespace
+}  // namespace wk
