@@ -1,5 +1,9 @@
 #include "style/designer.h"
 
+#include <cmath>
+
+#include "app/text.h"
+
 namespace wk {
 
 std::optional<std::string> NormalisedFontChoice(std::string_view entry) {
@@ -10,6 +14,12 @@ std::optional<std::string> NormalisedFontChoice(std::string_view entry) {
     for (std::string_view font : kFontEntries)
         if (entry == font) return std::string(font);
     return std::nullopt;
+}
+
+std::optional<float> TypedSize(std::string_view text) {
+    const float size = static_cast<float>(LeadingValue(text));
+    if (!std::isfinite(size) || size <= 0) return std::nullopt;
+    return size;
 }
 
 }  // namespace wk

@@ -29,6 +29,9 @@ inline constexpr std::int32_t kSpineTextBoxColor = 49344;  // #C0C000
 // The font a list entry stands for: a heading stands for the first font of
 // its group; nothing for a text that is not in the list.
 std::optional<std::string> NormalisedFontChoice(std::string_view entry);
+// The size a size box text stands for: its leading number (blanks ignored),
+// when that is above 0 and a float can hold it; nothing otherwise.
+std::optional<float> TypedSize(std::string_view text);
 
 // One sample in the preview picture, drawn in its element's style; pixels at 96 dpi.
 struct DesignerSample {
