@@ -13,8 +13,9 @@ inline constexpr std::size_t kKeywordListCap = 1024;
 // The rarity weight of a word: the sum of 5.7 / letter frequency, rounded down.
 int WordWeight(std::string_view word);
 
-// The comma-separated keyword list (no spaces) for a page, at most 1023
-// characters, ending with a whole keyword.
+// The comma-separated keyword list (no spaces) for a page's body text. A list
+// longer than the cap is cut to the cap and then back to before its last
+// comma; when its first keyword alone is longer than the cap, the list is empty.
 std::string GenerateKeywords(std::string_view page);
 
 // The entries of a keyword list, one per comma-separated piece (an empty list

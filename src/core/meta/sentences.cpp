@@ -1,0 +1,69 @@
+#include "meta/sentences.h"
+
+#include <algorithm>
+
+namespace wk {
+namespace {
+
+bool IsSpace(char c) { return c == ' ' || c == '\xA0'; }
+
+// Fewer than two spaces (plain or no-break) in the stretch.
+bool TooShortToStandAlone(std::string_view stretch) {
+    int spaces = 0;
+    for (const char c : stretch)
+        if (IsSpace(c) && ++spaces == 2) return false;
+    return true;
+}
+
+}  // namespace
+
+bool IsBoundaryAt(std::string_view text, std::size_t at) {
+    if (at + 1 >= text.size() || text[at + 1] != ' ') return false;
+    const char c = text[at];
+    return c == '.' || c == '!' || c == '?';
+}
+
+SentenceIndex::SentenceIndex(std::string_view text) : text_(text) {
+    // Counted first, so the lists are allocated once: on long pages growing
+    // them costs more than the scan.
+    std::size_t count = 0;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) count += IsBoundaryAt(text, i) ? 1 : 0;
+    boundaries_.reserve(count);
+    for (std::size_t i = 0; i + 1 < text.size(); ++i)
+        if (IsBoundaryAt(text, i)) boundaries_.push_back(i);
+    // Right to left, so the sentence after each boundary is known before the
+    // boundary in front of it joins it on.
+    after_.resize(boundaries_.size());
+    for (std::size_t i = boundaries_.size(); i-- > 0;) after_[i] = sentenceFrom(boundaries_[i] + 2, i + 1);
+}
+
+SentenceSpan SentenceIndex::sentenceFrom(std::size_t start, std::size_t next) const {
+    if (next == boundaries_.size()) {
+        // No boundary ahead: the rest of the text, unless the start lies at or
+        // after its last character.
+        if (start + 1 >= text_.size()) return {start, 0};
+        return {start, text_.size() - start};
+    }
+    const std::size_t mark = boundaries_[next];
+    if (mark == start) return {start, 0};
+    const SentenceSpan piece{start, mark + 1 - start};
+    if (!TooShortToStandAlone(text_.substr(piece.start, piece.length))) return piece;
+    const SentenceSpan joined = after_[next];
+    if (joined.length == 0) return piece;
+    return {start, joined.start + joined.length - start};
+}
+
+SentenceSpan SentenceIndex::sentenceAt(std::size_t start) const {
+    const auto next = std::lower_bound(boundaries_.begin(), boundaries_.end(), start);
+    return sentenceFrom(start, static_cast<std::size_t>(next - boundaries_.begin()));
+}
+
+std::size_t LastSentenceCut(std::string_view text) {
+    if (text.empty()) return 0;
+    // Positions counted from 1; the mark of a boundary at p is character p.
+    std::ptrdiff_t p = static_cast<std::ptrdiff_t>(text.size()) - 3;
+    while (p > 1 && !IsBoundaryAt(text, static_cast<std::size_t>(p - 1))) --p;
+    return p > 3 ? static_cast<std::size_t>(p + 1) : 0;
+}
+
+}  // namespace wk

@@ -1,0 +1,81 @@
+// The fast routines against step-by-step transcriptions, on random and real pages.
+#include <gtest/gtest.h>
+
+#include "core/markup/oracle_markup.h"
+#include "core/markup/page_samples.h"
+#include "markup/normalise.h"
+#include "markup/scan.h"
+
+namespace wk {
+namespace {
+
+TEST(MarkupOracle, RandomPagesNormaliseAsTheStepsSay) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 6000; ++round) {
+        const std::string page = test::RandomPage(random, 1 + round % 60);
+        ASSERT_EQ(NormalisePage(page), oracle::NormalisePage(page)) << "page: " << page;
+        ASSERT_EQ(ExtractTagContent(page, "head"), oracle::ExtractTagContent(page, "head")) << page;
+        ASSERT_EQ(ExtractTagContent(page, "body"), oracle::ExtractTagContent(page, "body")) << page;
+    }
+}
+
+TEST(MarkupOracle, LongSpaceRunsAroundHeadTagsNormaliseAsTheStepsSay) {
+    // Runs of many lengths next to the head's own tags, so its boundaries
+    // move while the clean-up loops run.
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> spaces(0, 6);
+    const std::vector<std::string> parts = {"<",           "head", "/head",   ">",     "text/css",
+                                            "<style type", "x",    "</head>", "<head>"};
+    std::uniform_int_distribution<std::size_t> pick(0, parts.size() - 1);
+    for (int round = 0; round < 6000; ++round) {
+        std::string page;
+        for (int i = 0; i < 12; ++i) page += parts[pick(random)] + std::string(spaces(random), ' ');
+        ASSERT_EQ(NormalisePage(page), oracle::NormalisePage(page)) << "page: " << page;
+    }
+}
+
+TEST(MarkupOracle, RandomPagesTakeTheBlockWhereTheStepsSay) {
+    std::mt19937 random(17);
+    const std::vector<std::string> anchors = {
+        "<BODY>",   "body", "</head>", "<b>",    "<div class=\"x\">", "<p id=\"a\" class=\"x\">",
+        "<p id=a>", "<B",   "</p>",    "<x>junk"};
+    const std::vector<std::string> parts = {"<div", "<DIV ",  "<p ",     " class=\"x\"", " id=\"a\"", " id=a", ">",
+                                            "<b>",  "<BODY>", "</head>", "</P>",         "text",      " ",     "<B"};
+    std::uniform_int_distribution<std::size_t> pick(0, parts.size() - 1);
+    for (int round = 0; round < 6000; ++round) {
+        std::string page;
+        for (int i = 0; i < round % 30; ++i) page += parts[pick(random)];
+        for (const std::string& anchor : anchors)
+            ASSERT_EQ(InsertAtAnchor(page, anchor, "[M]"), oracle::InsertAtAnchor(page, anchor, "[M]"))
+                << anchor << " in " << page;
+    }
+}
+
+TEST(MarkupOracle, RealPagesNormaliseAsTheStepsSay) {
+    const auto paths = test::RealPagePaths(400000);
+    if (paths.empty()) GTEST_SKIP() << "no pages under " << test::kRealPagesFolder;
+    for (const std::string& path : paths) {
+        const std::string page = test::ReadFileBytes(path);
+        ASSERT_EQ(NormalisePage(page), oracle::NormalisePage(page)) << path;
+        for (const char* anchor : {"<BODY>", "</head>", "<div class=\"body\">", "<div id=\"sidebar\">"})
+            ASSERT_EQ(InsertAtAnchor(page, anchor, "[M]"), oracle::InsertAtAnchor(page, anchor, "[M]")) << path;
+        // The same pages with stray spaces typed into their heads.
+        const std::string spaced = oracle::ReplaceAllNoCase(oracle::ReplaceAllNoCase(page, "<", "<  "), ">", "   >");
+        ASSERT_EQ(NormalisePage(spaced), oracle::NormalisePage(spaced)) << path;
+    }
+}
+
+TEST(MarkupOracle, HostilePagesFinish) {
+    const std::string manyBrackets(2'000'000, '<');
+    const std::string spacesInHead = "<head>" + std::string(1'000'000, ' ') + ">" + "</head>";
+    const std::string nul = std::string("<head>\0< \0</head><body>\0x", 25);
+    for (const std::string& page : {manyBrackets, spacesInHead, nul, std::string("<!--<head><body")}) {
+        const std::string normalised = NormalisePage(page);
+        EXPECT_GE(normalised.size(), 1u);
+        EXPECT_EQ(InsertAtAnchor(page, "<div class=\"a\" id=\"b\">", "[M]").size() >= page.size(), true);
+    }
+    EXPECT_EQ(NormalisePage(spacesInHead), "<html><head>></head><body></body></html>");
+}
+
+}  // namespace
+}  // namespace wk

@@ -1,0 +1,135 @@
+#include "meta/description.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace wk {
+namespace {
+
+std::string Body(const std::string& body) { return "<html><head></head><body>" + body + "</body></html>"; }
+
+TEST(GetSentence, RunsToTheFirstBoundaryAfterTheStart) {
+    EXPECT_EQ(GetSentence("This is one. That is two.", 1), "This is one.");
+    EXPECT_EQ(GetSentence("This is one. That is two! Or three? ", 14), "That is two!");
+    EXPECT_EQ(GetSentence("This is one? That is two. ", 1), "This is one?");
+}
+
+TEST(GetSentence, ShortSentencesTakeTheirSuccessorsAlong) {
+    EXPECT_EQ(GetSentence("Hi. Yo. This is long. End", 1), "Hi. Yo. This is long.");
+    // A no-break space counts as a space.
+    EXPECT_EQ(GetSentence("A\xA0"
+                          "b c. Next is here.",
+                          1),
+              "A\xA0"
+              "b c.");
+    // A short last sentence has nothing to take along.
+    EXPECT_EQ(GetSentence("Yes. Go", 1), "Yes. Go");
+    EXPECT_EQ(GetSentence("Yes. ", 1), "Yes.");
+}
+
+TEST(GetSentence, WithoutABoundaryTheRestOfTheTextUnlessAtItsLastCharacter) {
+    EXPECT_EQ(GetSentence("Pi is 3.5 now", 1), "Pi is 3.5 now");
+    EXPECT_EQ(GetSentence("It ends here.", 4), "ends here.");
+    EXPECT_EQ(GetSentence("abc", 2), "bc");
+    EXPECT_EQ(GetSentence("abc", 3), "");
+    EXPECT_EQ(GetSentence("abc", 9), "");
+    EXPECT_EQ(GetSentence("", 1), "");
+}
+
+TEST(GetSentence, ABoundaryAtTheStartGivesEmpty) { EXPECT_EQ(GetSentence("a. b c d", 2), ""); }
+
+TEST(DropLastSentence, CutsAfterTheBoundaryBeforeTheLastSentence) {
+    EXPECT_EQ(DropLastSentence("First one. Second one. "), "First one. ");
+    EXPECT_EQ(DropLastSentence("First one. Second one. Third"), "First one. Second one. ");
+    EXPECT_EQ(DropLastSentence("Hi. There. "), "");
+    EXPECT_EQ(DropLastSentence("No boundary here"), "");
+    EXPECT_EQ(DropLastSentence(""), "");
+    EXPECT_EQ(DropLastSentence("ab"), "");
+}
+
+TEST(GenerateDescription, NoUsableSentenceGivesASingleSpace) {
+    const Description d = GenerateDescription(Body("<p>Hi</p>"));
+    EXPECT_EQ(d.text, " ");
+    EXPECT_TRUE(d.candidates.empty());
+    EXPECT_EQ(GenerateDescription("no body at all").text, " ");
+}
+
+TEST(GenerateDescription, AShortFirstSentenceIsJoinedToTheNext) {
+    const Description d = GenerateDescription(Body("<p>Welcome. Our shop sells jazz records.</p>"));
+    ASSERT_EQ(d.candidates.size(), 2u);
+    EXPECT_EQ(d.candidate(0), "Welcome. Our shop sells jazz records.");
+    EXPECT_EQ(d.candidate(1), "Our shop sells jazz records.");
+    EXPECT_EQ(d.candidateTexts(), (std::vector<std::string>{std::string(d.candidate(0)), std::string(d.candidate(1))}));
+    // Two candidates: the last one serves in front and at the back; the back
+    // part's final boundary adds an empty piece and one more space.
+    EXPECT_EQ(d.text,
+              "Welcome. Our shop sells jazz records. Our shop sells jazz records.  Our shop sells jazz records.");
+}
+
+TEST(GenerateDescription, BoundariesNeedASpaceAfterTheMark) {
+    const Description d = GenerateDescription(Body("Pi is 3.5 today. It ends here."));
+    ASSERT_EQ(d.candidates.size(), 2u);
+    EXPECT_EQ(d.candidate(0), "Pi is 3.5 today.");
+    EXPECT_EQ(d.candidate(1), "It ends here.");
+}
+
+// A body of n numbered sentences, each long enough to stand alone.
+std::string Numbered(int n) {
+    std::string body = "<p>";
+    for (int i = 0; i < n; ++i) body += "Item number " + std::to_string(i) + ". ";
+    return Body(body + "</p>");
+}
+
+std::vector<int> SampledNumbers(const std::string& text) {
+    std::vector<int> numbers;
+    const std::regex item("Item number ([0-9]+)");
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), item); it != std::sregex_iterator(); ++it)
+        numbers.push_back(std::stoi((*it)[1]));
+    return numbers;
+}
+
+TEST(GenerateDescription, SamplesGrowExponentiallyFromBothEnds) {
+    const std::vector<std::pair<int, std::vector<int>>> table = {
+        {0, {}},
+        {1, {0}},
+        {2, {0, 1, 1}},
+        {8, {0, 1, 2, 6, 7}},
+        {18, {0, 1, 2, 4, 14, 16, 17}},
+        {50, {0, 1, 2, 4, 8, 16, 34, 42, 46, 48, 49}},
+    };
+    for (const auto& [n, expected] : table) {
+        const Description d = GenerateDescription(Numbered(n));
+        EXPECT_EQ(d.candidates.size(), static_cast<std::size_t>(n));
+        EXPECT_EQ(SampledNumbers(d.text), expected) << "N = " << n << ": " << d.text;
+    }
+    EXPECT_EQ(GenerateDescription(Numbered(8)).text,
+              "Item number 0. Item number 1. Item number 2.   Item number 6. Item number 7.");
+}
+
+TEST(GenerateDescription, SamplesBeyondTheListLeaveOnlyTheirSpaces) {
+    // N = 200: k runs to 9, and 2^8 = 256 lies beyond the list.
+    const Description d = GenerateDescription(Numbered(200));
+    EXPECT_EQ(SampledNumbers(d.text),
+              (std::vector<int>{0, 1, 2, 4, 8, 16, 32, 64, 128, 72, 136, 168, 184, 192, 196, 198, 199}));
+}
+
+TEST(GenerateDescription, ALongDescriptionLosesWholeSentencesFromTheBackFirst) {
+    std::string body = "<p>";
+    for (int i = 0; i < 50; ++i) body += "Item number " + std::to_string(i) + " " + std::string(60, 'w') + " x. ";
+    const Description d = GenerateDescription(Body(body + "</p>"));
+    // Eleven sentences of about 80 characters fit.
+    EXPECT_EQ(SampledNumbers(d.text), (std::vector<int>{0, 1, 2, 4, 8, 16, 34, 42, 46, 48, 49}));
+
+    std::string longer = "<p>";
+    for (int i = 0; i < 50; ++i) longer += "Item number " + std::to_string(i) + " " + std::string(100, 'w') + " x. ";
+    const Description cut = GenerateDescription(Body(longer + "</p>"));
+    // Sentences of about 118 characters: 709 in front and 595 at the back.
+    // The back part's last sentence (34) goes, then the front's (16), then
+    // the back's (42), and 947 characters remain.
+    EXPECT_EQ(SampledNumbers(cut.text), (std::vector<int>{0, 1, 2, 4, 8, 46, 48, 49}));
+    EXPECT_LE(cut.text.size(), 1024u);
+}
+
+}  // namespace
+}  // namespace wk
