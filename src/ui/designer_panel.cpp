@@ -1,8 +1,302 @@
 #include "ui/designer_panel.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/commands_style.h"
+#include "ui/packed_color.h"
+#include "ui/palette_popup.h"
+#include "ui/text_bridge.h"
+#include "ui/style_samples.h"
+
 namespace wk::ui {
 
-DesignerPanel::DesignerPanel(Workspace& ws, QWidget* parent) : QWidget(parent), ws_(ws) {}
-void DesignerPanel::refresh() {}
+namespace {
+
+constexpr int kColorBoxWidth = 56;
+
+// A caption above its controls, switched on and off as one group.
+QWidget* CaptionedGroup(const QString& caption, std::initializer_list<QWidget*> controls, QWidget* parent) {
+    auto* group = new QWidget(parent);
+    auto* column = new QVBoxLayout(group);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    column->addWidget(new QLabel(caption, group));
+    auto* row = new QHBoxLayout;
+    row->setSpacing(2);
+    for (QWidget* control : controls) {
+        control->setParent(group);
+        row->addWidget(control);
+    }
+    column->addLayout(row);
+    return group;
+}
+
+QComboBox* ListBox(const char* name, const char* hint, bool editable) {
+    auto* box = new QComboBox;
+    box->setObjectName(QString::fromLatin1(name));
+    box->setToolTip(QString::fromLatin1(hint));
+    box->setEditable(editable);
+    box->setInsertPolicy(QComboBox::NoInsert);  // typed texts never join the list
+    // Every typed text counts as it stands ("1" on the way to "14"), so
+    // nothing may complete it to a list entry.
+    if (editable) box->setCompleter(nullptr);
+    return box;
+}
+
+// A colour box shows its colour and takes no typing; a click opens the palette.
+QLabel* ColorBox(int box) {
+    auto* label = new QLabel;
+    label->setObjectName(QStringLiteral("txtColor%1").arg(box));
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAutoFillBackground(true);
+    label->setFixedSize(kColorBoxWidth, 22);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setToolTip(box == 1 ? QStringLiteral("Background colour") : QStringLiteral("Text colour"));
+    return label;
+}
+
+QToolButton* ColorButton(int box) {
+    auto* button = new QToolButton;
+    button->setObjectName(QStringLiteral("cmdColor%1").arg(box));
+    button->setArrowType(Qt::DownArrow);
+    button->setFixedSize(18, 22);
+    button->setToolTip(box == 1 ? QStringLiteral("Choose the background colour")
+                                : QStringLiteral("Choose the text colour"));
+    return button;
+}
+
+// The palette drops down from the bottom-left corner of its colour box; where
+// the window ends too soon below the box, it rises from the box's top instead.
+QPoint PaletteSpot(const QWidget* box, int paletteHeight, const QWidget* host) {
+    const QPoint below = box->mapTo(host, QPoint(0, box->height()));
+    const QPoint above = box->mapTo(host, QPoint(0, -paletteHeight));
+    const bool roomBelow = below.y() + paletteHeight <= host->height();
+    return roomBelow || above.y() < 0 ? below : above;
+}
+
+void ShowColor(QLabel* box, std::int32_t packed) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, PackedColor(packed));  // in every state, also when switched off
+    box->setPalette(palette);
+}
+
+}  // namespace
+
+DesignerPanel::DesignerPanel(Workspace& ws, QWidget* parent) : QWidget(parent), ws_(ws) {
+    picture_ = new PreviewPicture(ws_.style, this);
+    connect(picture_, &PreviewPicture::sampleClicked, this, [this](Element element) {
+        ClickSample(ws_, element);
+        changed();
+    });
+
+    palette_ = new PalettePopup(this);
+    palette_->hide();
+    connect(palette_, &PalettePopup::swatchPicked, this, [this](int swatch) {
+        PickSwatch(ws_, swatch);
+        changed();
+    });
+    connect(palette_, &PalettePopup::scrolled, this, [this](int value) {
+        ScrollPalette(ws_, value);
+        changed();
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(picture_, 0, Qt::AlignLeft);
+    layout->addWidget(buildControls(), 0, Qt::AlignLeft);
+    layout->addStretch();
+    refresh();
+}
+
+DesignerPanel::~DesignerPanel() { delete palette_.data(); }
+
+QWidget* DesignerPanel::buildControls() {
+    cmbElement_ = ListBox("cmbElement", kElementHint, true);
+    for (Element element : kAllElements) cmbElement_->addItem(ShownText(std::string(ElementName(element))));
+    cmbElement_->setMinimumWidth(150);
+    connect(cmbElement_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        SetElementText(ws_, TypedText(text));
+        changed();
+    });
+    cmbElement_->lineEdit()->installEventFilter(this);
+
+    cmbFont_ = ListBox("cmbFont", kFontHint, false);
+    for (std::string_view entry : kFontEntries) cmbFont_->addItem(ShownText(std::string(entry)));
+    cmbFont_->setMinimumWidth(130);
+    connect(cmbFont_, &QComboBox::textActivated, this, [this](const QString& entry) {
+        ApplyFontChoice(ws_, TypedText(entry));
+        changed();
+    });
+    cmbFont_->installEventFilter(this);
+
+    cmbSize_ = ListBox("cmbSize", kSizeHint, true);
+    for (std::string_view entry : kSizeEntries) cmbSize_->addItem(ShownText(std::string(entry)));
+    cmbSize_->setFixedWidth(64);
+    connect(cmbSize_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        ApplySize(ws_, TypedText(text));
+        changed();
+    });
+
+    chkBold_ = new QCheckBox(QStringLiteral("B"));
+    chkBold_->setObjectName(QStringLiteral("chkBold"));
+    QFont boldFont = chkBold_->font();
+    boldFont.setBold(true);
+    chkBold_->setFont(boldFont);
+    connect(chkBold_, &QCheckBox::clicked, this, [this](bool ticked) {
+        ApplyBold(ws_, ticked);
+        changed();
+    });
+    chkItalic_ = new QCheckBox(QStringLiteral("I"));
+    chkItalic_->setObjectName(QStringLiteral("chkItalic"));
+    QFont italicFont = chkItalic_->font();
+    italicFont.setItalic(true);
+    chkItalic_->setFont(italicFont);
+    connect(chkItalic_, &QCheckBox::clicked, this, [this](bool ticked) {
+        ApplyItalic(ws_, ticked);
+        changed();
+    });
+
+    txtColor1_ = ColorBox(1);
+    txtColor0_ = ColorBox(0);
+    QToolButton* cmdColor1 = ColorButton(1);
+    QToolButton* cmdColor0 = ColorButton(0);
+    for (int box : {0, 1}) {
+        colorBox(box)->installEventFilter(this);
+        connect(box == 1 ? cmdColor1 : cmdColor0, &QToolButton::clicked, this, [this, box] {
+            TogglePalette(ws_, box);
+            changed();
+        });
+    }
+
+    // Two rows, so that the controls fit a column narrower than the picture:
+    // what the text looks like, then its colours.
+    auto* controls = new QWidget(this);
+    auto* grid = new QGridLayout(controls);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(6);
+    fontGroup_ = CaptionedGroup(QStringLiteral("Font:"), {cmbFont_}, controls);
+    sizeGroup_ = CaptionedGroup(QStringLiteral("Size:"), {cmbSize_}, controls);
+    styleGroup_ = CaptionedGroup(QStringLiteral("Style:"), {chkBold_, chkItalic_}, controls);
+    color1Group_ = CaptionedGroup(QStringLiteral("Color:"), {txtColor1_, cmdColor1}, controls);
+    color0Group_ = CaptionedGroup(QStringLiteral("Color:"), {txtColor0_, cmdColor0}, controls);
+    grid->addWidget(CaptionedGroup(QStringLiteral("Display Element:"), {cmbElement_}, controls), 0, 0);
+    grid->addWidget(fontGroup_, 0, 1);
+    grid->addWidget(sizeGroup_, 0, 2);
+    grid->addWidget(styleGroup_, 0, 3);
+    auto* colors = new QHBoxLayout;
+    colors->setSpacing(24);
+    colors->addWidget(color1Group_);
+    colors->addWidget(color0Group_);
+    colors->addStretch();
+    grid->addLayout(colors, 1, 0, 1, 4);
+    return controls;
+}
+
+void DesignerPanel::changed() {
+    refresh();
+    emit styleChanged();
+}
+
+QLabel* DesignerPanel::colorBox(int box) const { return box == 1 ? txtColor1_ : txtColor0_; }
+
+void DesignerPanel::refresh() {
+    showControls();
+    showPalette();
+    picture_->update();  // the samples on it with it
+}
+
+void DesignerPanel::showControls() {
+    const DesignerState& d = ws_.designer;
+    const QSignalBlocker quietElement(cmbElement_);
+    const QSignalBlocker quietFont(cmbFont_);
+    const QSignalBlocker quietSize(cmbSize_);
+    // Only a different text is put back, so the caret stays where the user types.
+    if (cmbElement_->currentText() != ShownText(d.elementText)) cmbElement_->setEditText(ShownText(d.elementText));
+    if (cmbSize_->currentText() != ShownText(d.sizeText)) cmbSize_->setEditText(ShownText(d.sizeText));
+    // A font name from menu.ufm that is not in the list still shows.
+    const int fontIndex = cmbFont_->findText(ShownText(d.fontText), Qt::MatchExactly);
+    cmbFont_->setCurrentIndex(fontIndex);
+    if (fontIndex < 0) cmbFont_->setPlaceholderText(ShownText(d.fontText));
+    chkBold_->setChecked(d.bold);
+    chkItalic_->setChecked(d.italic);
+    ShowColor(txtColor1_, d.backColor);
+    ShowColor(txtColor0_, d.foreColor);
+
+    fontGroup_->setEnabled(d.fontEnabled);
+    sizeGroup_->setEnabled(d.sizeStyleEnabled);
+    styleGroup_->setEnabled(d.sizeStyleEnabled);
+    color1Group_->setEnabled(d.backEnabled);
+    color0Group_->setEnabled(d.foreEnabled);
+}
+
+void DesignerPanel::showPalette() {
+    const DesignerState& d = ws_.designer;
+    palette_->showScroll(d.scroll);
+    if (d.paletteMark == 0) {
+        palette_->hide();
+        return;
+    }
+    QWidget* host = window();
+    if (palette_->parentWidget() != host) {
+        palette_->setParent(host);
+        host->installEventFilter(this);
+    }
+    QLabel* box = colorBox(d.paletteMark - 1);
+    if (palette_->isHidden()) showWhole(box);
+    palette_->move(PaletteSpot(box, palette_->height(), host));
+    palette_->show();
+    palette_->raise();
+}
+
+// A box scrolled out of sight comes into view before its palette opens.
+void DesignerPanel::showWhole(QWidget* box) {
+    for (QWidget* outer = parentWidget(); outer; outer = outer->parentWidget()) {
+        if (auto* area = qobject_cast<QScrollArea*>(outer)) {
+            area->ensureWidgetVisible(box, 0, 0);
+            return;
+        }
+    }
+}
+
+// An open palette follows its box when the panel is resized or scrolled.
+void DesignerPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    showPalette();
+}
+
+void DesignerPanel::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    showPalette();
+}
+
+bool DesignerPanel::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == cmbElement_->lineEdit() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            CheckElementEntry(ws_);
+            changed();
+        }
+        // The font box changes only by a choice from its list.
+        if (watched == cmbFont_ && !key->text().isEmpty() && key->text().at(0).isPrint()) return true;
+    }
+    if (type == QEvent::MouseButtonRelease && (watched == txtColor0_ || watched == txtColor1_)) {
+        TogglePalette(ws_, watched == txtColor1_ ? 1 : 0);
+        changed();
+        return true;
+    }
+    if (type == QEvent::Resize && watched == window()) showPalette();
+    return QWidget::eventFilter(watched, event);
+}
 
 }  // namespace wk::ui

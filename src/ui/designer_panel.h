@@ -1,7 +1,14 @@
 #pragma once
 // The style designer: the preview picture with its five samples and the
-// element, font, size, bold, italic and colour controls.
+// element, font, size, bold, italic and colour controls. It holds no style
+// state of its own: every action runs the workspace's designer command, then
+// refresh() shows the designer state and the style afresh.
+#include <QPointer>
 #include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
 
 namespace wk {
 struct Workspace;
@@ -9,16 +16,52 @@ struct Workspace;
 
 namespace wk::ui {
 
+class PalettePopup;
+class PreviewPicture;
+
 class DesignerPanel : public QWidget {
     Q_OBJECT
 public:
     explicit DesignerPanel(Workspace& ws, QWidget* parent = nullptr);
+    ~DesignerPanel() override;
 
 public slots:
     void refresh();  // shows the designer state and style afresh
 
+signals:
+    // After every user action, once the panel shows its outcome.
+    void styleChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
 private:
+    QWidget* buildControls();
+    void changed();
+    void showControls();
+    void showPalette();
+    void showWhole(QWidget* box);
+    QLabel* colorBox(int box) const;
+
     Workspace& ws_;
+    PreviewPicture* picture_;
+    QComboBox* cmbElement_;
+    QComboBox* cmbFont_;
+    QComboBox* cmbSize_;
+    QCheckBox* chkBold_;
+    QCheckBox* chkItalic_;
+    QLabel* txtColor0_;
+    QLabel* txtColor1_;
+    QWidget* fontGroup_;
+    QWidget* sizeGroup_;
+    QWidget* styleGroup_;
+    QWidget* color0Group_;
+    QWidget* color1Group_;
+    // Lives on the top-level window while open, so it can drop down over
+    // whatever lies below the designer.
+    QPointer<PalettePopup> palette_;
 };
 
 }  // namespace wk::ui

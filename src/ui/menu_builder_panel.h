@@ -1,6 +1,11 @@
 #pragma once
-// The menu builder: the tree of menus and items and its buttons.
+// The menu builder: the tree of menus and items and its buttons. It holds no
+// menu state of its own: every action runs the workspace's command, then the
+// tree control is rebuilt from the workspace's tree.
 #include <QWidget>
+
+class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace wk {
 struct Workspace;
@@ -25,8 +30,18 @@ public slots:
 signals:
     void treeChanged();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void runNodeDialog(bool edit);
+    void treeClicked();
+    void selectionMoved(QTreeWidgetItem* current);
+    void showSelectedLink();
+    void changed();
+
     Workspace& ws_;
+    QTreeWidget* tv_;
 };
 
 }  // namespace wk::ui

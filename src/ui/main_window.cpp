@@ -1,0 +1,325 @@
+#include "ui/main_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/commands_settings.h"
+#include "app/settings.h"
+#include "app/text.h"
+#include "ui/designer_panel.h"
+#include "ui/icons.h"
+#include "ui/menu_builder_panel.h"
+#include "ui/status_panels.h"
+#include "ui/text_bridge.h"
+
+namespace wk::ui {
+namespace {
+
+// The heading of one of the three steps: a large number and its name.
+QLabel* StepHeading(int number, const QString& name) {
+    auto* heading = new QLabel(QString("<span style='font-size:18pt; font-weight:600; color:#1e88e5'>%1</span>"
+                                       "&nbsp;&nbsp;<span style='font-size:12pt; font-weight:600'>%2</span>")
+                                   .arg(number)
+                                   .arg(name.toHtmlEscaped()));
+    heading->setTextFormat(Qt::RichText);
+    return heading;
+}
+
+QWidget* Column(int number, const QString& name, QLayout* content) {
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->addWidget(StepHeading(number, name));
+    layout->addLayout(content, 1);
+    return column;
+}
+
+QPushButton* Button(const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    return button;
+}
+
+QLabel* Caption(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Workspace& ws, QWidget* parent) : QMainWindow(parent), ws_(ws) {
+    setObjectName("Form1");
+    setWindowTitle("Web Kestrane");
+
+    designer_ = new DesignerPanel(ws_);
+    builder_ = new MenuBuilderPanel(ws_);
+    // The builder's own buttons save default.mnu too.
+    connect(builder_, &MenuBuilderPanel::treeChanged, this, &MainWindow::showNotices);
+    buildMenuBar();
+    buildToolBar();
+
+    auto* columns = new QSplitter(Qt::Horizontal);
+    columns->setChildrenCollapsible(false);
+    columns->addWidget(buildSetUpColumn());
+    columns->addWidget(buildDesignColumn());
+    columns->addWidget(buildCommitColumn());
+    columns->setStretchFactor(0, 0);
+    columns->setStretchFactor(1, 1);
+    columns->setStretchFactor(2, 0);
+    columns->setSizes({230, 480, 300});
+    setCentralWidget(columns);
+
+    statusBar()->setObjectName("SB");
+    panels_ = new StatusPanels;
+    statusBar()->addWidget(panels_, 1);
+    connect(panels_, &StatusPanels::panelClicked, this, &MainWindow::statusPanelClicked);
+
+    resize(1024, 700);
+    showWorkspace();
+    showMagnifier();
+    builder_->reload();
+    designer_->refresh();
+    // What start-up could not save is said once the window is up.
+    QTimer::singleShot(0, this, &MainWindow::showNotices);
+}
+
+QWidget* MainWindow::buildSetUpColumn() {
+    auto* content = new QVBoxLayout;
+
+    auto* boilerplateBox = new QGroupBox("Boilerplate");
+    auto* summary = new QFormLayout(boilerplateBox);
+    summary->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    static const char* const names[] = {"Site URL:", "Organisation:", "Author:", "Copyright:", "Local source:"};
+    for (std::size_t i = 0; i < boilerplate_.size(); ++i) {
+        boilerplate_[i] = new QLabel;
+        // Long entries are cut at the column's edge; the tooltip shows them whole.
+        boilerplate_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        boilerplate_[i]->setTextFormat(Qt::PlainText);
+        summary->addRow(names[i], boilerplate_[i]);
+    }
+    auto* edit = new QPushButton("Edit Boilerplate...");
+    edit->setObjectName("btnEditBoilerplate");
+    edit->setToolTip("Alter the current boilerplate");
+    connect(edit, &QPushButton::clicked, this, &MainWindow::openBoilerplate);
+    summary->addRow(edit);
+    content->addWidget(boilerplateBox);
+
+    auto* optionsBox = new QGroupBox("Overwrite or Add:");
+    auto* optionsLayout = new QVBoxLayout(optionsBox);
+    static const char* const captions[kCommitOptionCount] = {"BoilerPlate", "Menu", "Keywords Metatag",
+                                                             "Description Metatag", "Category Metatag"};
+    for (int i = 0; i < kCommitOptionCount; ++i) {
+        auto* box = new QCheckBox(captions[i]);
+        box->setObjectName(QString("chkAdd%1").arg(i));
+        connect(box, &QCheckBox::toggled, this, [this, i](bool on) {
+            SetCommitOption(ws_, i, on);
+            afterCommand();
+        });
+        optionsLayout->addWidget(box);
+        options_[static_cast<std::size_t>(i)] = box;
+    }
+    content->addWidget(optionsBox);
+
+    expert_ = new QCheckBox("Expert Mode");
+    expert_->setObjectName("chkExpert");
+    connect(expert_, &QCheckBox::toggled, this, &MainWindow::setExpertMode);
+    content->addWidget(expert_);
+
+    pageOptions_ = new QWidget;
+    auto* expertLayout = new QVBoxLayout(pageOptions_);
+    expertLayout->setContentsMargins(18, 0, 0, 0);
+    anchorLabel_ = new QLabel;
+    anchorLabel_->setObjectName("lblAnchor");
+    anchorLabel_->setTextFormat(Qt::PlainText);
+    anchorButton_ = Button("cmdAnchor", "Set Anchor");
+    connect(anchorButton_, &QPushButton::clicked, this, &MainWindow::setAnchor);
+    filterLabel_ = new QLabel;
+    filterLabel_->setObjectName("lblFilter");
+    filterLabel_->setTextFormat(Qt::PlainText);
+    filterButton_ = Button("cmdFilter", "Filter to one extension");
+    connect(filterButton_, &QPushButton::clicked, this, &MainWindow::setFilter);
+    for (QWidget* w : std::initializer_list<QWidget*>{anchorLabel_, anchorButton_, filterLabel_, filterButton_}) {
+        w->setSizePolicy(QSizePolicy::Ignored, w->sizePolicy().verticalPolicy());
+        expertLayout->addWidget(w);
+    }
+    content->addWidget(pageOptions_);
+    content->addStretch(1);
+    return Column(1, "Set up", content);
+}
+
+QWidget* MainWindow::buildDesignColumn() {
+    // The designer's preview is wide; on a small screen it scrolls rather
+    // than pushing the other columns out of the window.
+    auto* designerArea = new QScrollArea;
+    designerArea->setWidget(designer_);
+    designerArea->setWidgetResizable(true);
+    designerArea->setFrameShape(QFrame::NoFrame);
+
+    auto* builderBox = new QGroupBox("Menu Builder");
+    auto* builderLayout = new QVBoxLayout(builderBox);
+    builderLayout->setContentsMargins(4, 4, 4, 4);
+    builderLayout->addWidget(builder_);
+
+    auto* parts = new QSplitter(Qt::Vertical);
+    parts->setChildrenCollapsible(false);
+    parts->addWidget(designerArea);
+    parts->addWidget(builderBox);
+    parts->setStretchFactor(0, 3);
+    parts->setStretchFactor(1, 2);
+    parts->setSizes({330, 230});
+
+    auto* content = new QVBoxLayout;
+    content->addWidget(parts);
+    return Column(2, "Design and build the menus", content);
+}
+
+QWidget* MainWindow::buildCommitColumn() {
+    auto* content = new QVBoxLayout;
+
+    page_ = new QLineEdit;
+    page_->setObjectName("txtPage");
+    page_->setPlaceholderText("Path of the web page");
+    page_->setClearButtonEnabled(true);
+    connect(page_, &QLineEdit::textChanged, this, &MainWindow::pageTyped);
+    auto* browse = Button("cmdBrowse", "Browse Page");
+    connect(browse, &QPushButton::clicked, this, &MainWindow::browsePage);
+    content->addWidget(Caption("&Page:", page_));
+    content->addWidget(page_);
+    content->addWidget(browse, 0, Qt::AlignRight);
+
+    words_ = new QListWidget;
+    words_->setObjectName("lstWords");
+    content->addWidget(Caption("Keywords", words_));
+    content->addWidget(words_, 2);
+
+    description_ = new QPlainTextEdit;
+    description_->setObjectName("txtDescription");
+    description_->setTabChangesFocus(true);
+    connect(description_, &QPlainTextEdit::textChanged, this, &MainWindow::descriptionEdited);
+    candidates_ = new QComboBox;
+    candidates_->setObjectName("cmbDescription");
+    candidates_->setPlaceholderText("Other proposed descriptions");
+    candidates_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    candidates_->setMinimumContentsLength(10);
+    connect(candidates_, &QComboBox::activated, this, &MainWindow::descriptionChosen);
+    content->addWidget(Caption("Description", description_));
+    content->addWidget(description_, 1);
+    content->addWidget(candidates_);
+
+    auto* commit = Button("cmdCommit", "Commit Changes");
+    QFont bold = commit->font();
+    bold.setBold(true);
+    commit->setFont(bold);
+    commit->setMinimumHeight(32);
+    connect(commit, &QPushButton::clicked, this, &MainWindow::commitPage);
+    content->addWidget(commit);
+
+    siteCommands_ = new QGroupBox("Expert: the whole site");
+    auto* siteLayout = new QVBoxLayout(siteCommands_);
+    upgrade_ = Button("cmdUpgrade", "Upgrade ALL pages in Entire Web Site");
+    remove_ = Button("cmdRemove", "Remove ALL Tollivance Menus From Entire Site");
+    connect(upgrade_, &QPushButton::clicked, this, &MainWindow::upgradeSite);
+    connect(remove_, &QPushButton::clicked, this, &MainWindow::removeMenus);
+    siteLayout->addWidget(upgrade_);
+    siteLayout->addWidget(remove_);
+    content->addWidget(siteCommands_);
+
+    auto* help = Button("cmdHelp", "Click HERE for Help using this program");
+    connect(help, &QPushButton::clicked, this, &MainWindow::showHelp);
+    content->addWidget(help);
+    auto* tips = new QCheckBox("Show tips at start-up");
+    tips->setObjectName("chkTip");
+    tips->setEnabled(false);  // the tips come in a later version
+    content->addWidget(tips);
+    return Column(3, "Commit", content);
+}
+
+void MainWindow::showWorkspace() {
+    panels_->showStatus(ws_.status);
+    const std::string entries[] = {ws_.status.siteUrl, ws_.status.organisation, ws_.status.author,
+                                   ws_.status.copyright, ws_.status.siteRoot};
+    for (std::size_t i = 0; i < boilerplate_.size(); ++i) {
+        const QString text = ShownText(TrimSpaces(entries[i]));
+        boilerplate_[i]->setText(text);
+        boilerplate_[i]->setToolTip(text);
+    }
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        const QSignalBlocker quiet(options_[i]);
+        options_[i]->setChecked(ws_.options.commit[i]);
+    }
+    {
+        const QSignalBlocker quiet(expert_);
+        expert_->setChecked(ws_.options.expert);
+    }
+    const QString anchor = ShownText(AnchorCaption(ws_.options));
+    anchorLabel_->setText(anchor);
+    anchorLabel_->setToolTip(anchor);
+    filterLabel_->setText(ShownText(ws_.options.filterCaption));
+    filterLabel_->setToolTip(ShownText(ws_.options.filterTooltip));
+    showExpertControls();
+    showPage();
+}
+
+void MainWindow::showExpertControls() {
+    const bool on = ws_.options.expert;
+    showExpert_->setChecked(on);
+    for (QWidget* w : std::initializer_list<QWidget*>{remove_, anchorButton_, filterButton_, upgrade_}) {
+        w->setVisible(on);
+        w->setEnabled(on);
+    }
+    anchorLabel_->setVisible(on);
+    filterLabel_->setVisible(on);
+    pageOptions_->setVisible(on);
+    siteCommands_->setVisible(on);
+}
+
+void MainWindow::showPage() {
+    const QString path = PathToQt(ws_.page.path);
+    if (page_->text() != path) {
+        const QSignalBlocker quiet(page_);
+        page_->setText(path);
+    }
+    words_->clear();
+    for (const std::string& word : ws_.page.keywordEntries) words_->addItem(ShownText(word));
+    const QString description = ShownText(ws_.page.description);
+    if (description_->toPlainText() != description) {
+        const QSignalBlocker quiet(description_);
+        description_->setPlainText(description);
+    }
+    candidates_->clear();
+    for (const std::string& candidate : ws_.page.descriptionCandidates) candidates_->addItem(ShownText(candidate));
+    candidates_->setEnabled(candidates_->count() > 0);
+}
+
+void MainWindow::showMagnifier() {
+    const int points = ws_.magnified ? 12 : 8;
+    for (QWidget* w : std::initializer_list<QWidget*>{page_, words_, description_}) {
+        QFont font = w->font();
+        font.setPointSize(points);
+        w->setFont(font);
+    }
+    builder_->setLarge(ws_.magnified);
+    magnifier_->setToolTip(ws_.magnified ? "Shrink" : "Magnify");
+    magnifier_->setText(ws_.magnified ? "Shrink" : "Magnify");
+    magnifier_->setIcon(ToolbarIcon(ws_.magnified ? IconKind::Shrink : IconKind::Magnify));
+}
+
+}  // namespace wk::ui

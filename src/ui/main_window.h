@@ -1,0 +1,104 @@
+#pragma once
+// The main window: the three steps of the work from left to right (set up,
+// design and build the menus, commit), with every command also in the menu
+// bar and the toolbar, and the six-panel status bar.
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+
+#include "app/workspace.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+class QWidget;
+
+namespace wk::ui {
+
+enum class IconKind;
+class DesignerPanel;
+class MenuBuilderPanel;
+class StatusPanels;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(Workspace& ws, QWidget* parent = nullptr);
+
+    // Shows every setting, the status bar and the page as the workspace holds them.
+    void showWorkspace();
+
+public slots:
+    void openBoilerplate();  // cmdBoil, status bar panels 2 to 5
+    void browsePage();       // cmdBrowse, cmdBrws
+    void changeCategory();   // cmdCat
+    void commitPage();       // cmdCommit, cmdCom
+    void previewPage();      // cmdPreview
+    void setAnchor();        // cmdAnchor
+    void setFilter();        // cmdFilter
+    void setExpertMode(bool on);  // chkExpert
+    void upgradeSite();      // cmdUpgrade
+    void removeMenus();      // cmdRemove
+    void showHelp();         // cmdHelp, cmdHlp
+    void showAbout();        // cmdAbout
+    void toggleMagnifier();  // Magnifier
+    void statusPanelClicked(int number);
+
+private:
+    void buildMenuBar();
+    void buildToolBar();
+    QWidget* buildSetUpColumn();
+    QWidget* buildDesignColumn();
+    QWidget* buildCommitColumn();
+    QToolButton* addToolButton(const char* name, const QString& text, const QString& tooltip, IconKind icon,
+                               void (MainWindow::*slot)());
+    // Runs a menu builder command and shows its outcome.
+    void runBuilder(void (MenuBuilderPanel::*command)());
+    // After every command: the workspace on display, and what could not be saved said once.
+    void afterCommand();
+    void showNotices();
+    void showExpertControls();
+    void showPage();
+    void showMagnifier();
+    void comingLater(const QString& command);
+    void pageTyped(const QString& text);
+    void descriptionEdited();
+    void descriptionChosen(int index);
+
+    Workspace& ws_;
+    DesignerPanel* designer_ = nullptr;
+    MenuBuilderPanel* builder_ = nullptr;
+    StatusPanels* panels_ = nullptr;
+
+    // Set up
+    std::array<QLabel*, 5> boilerplate_{};
+    std::array<QCheckBox*, kCommitOptionCount> options_{};
+    QCheckBox* expert_ = nullptr;
+    QLabel* anchorLabel_ = nullptr;
+    QLabel* filterLabel_ = nullptr;
+    QPushButton* anchorButton_ = nullptr;
+    QPushButton* filterButton_ = nullptr;
+    QWidget* pageOptions_ = nullptr;  // the anchor and filter rows
+
+    // Commit
+    QLineEdit* page_ = nullptr;
+    QListWidget* words_ = nullptr;
+    QPlainTextEdit* description_ = nullptr;
+    QComboBox* candidates_ = nullptr;
+    QWidget* siteCommands_ = nullptr;  // the expert's whole-site commands
+    QPushButton* upgrade_ = nullptr;
+    QPushButton* remove_ = nullptr;
+
+    QToolButton* magnifier_ = nullptr;
+    QAction* showExpert_ = nullptr;  // mnuShow
+    QStringList shownNotices_;
+};
+
+}  // namespace wk::ui

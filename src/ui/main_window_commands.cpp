@@ -1,0 +1,131 @@
+// What the main window's commands do: each runs its operation on the
+// workspace, then shows the outcome.
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QToolButton>
+
+#include "app/commands_menu.h"
+#include "app/commands_settings.h"
+#include "markup/commit.h"
+#include "markup/page.h"
+#include "ui/boilerplate_dialog.h"
+#include "ui/icons.h"
+#include "ui/main_window.h"
+#include "ui/menu_builder_panel.h"
+#include "ui/text_bridge.h"
+
+namespace wk::ui {
+
+void MainWindow::afterCommand() {
+    showWorkspace();
+    showNotices();
+}
+
+void MainWindow::showNotices() {
+    std::vector<std::string> notices;
+    notices.swap(ws_.notices);
+    for (const std::string& notice : notices) {
+        const QString text = ShownText(notice);
+        if (shownNotices_.contains(text)) continue;
+        shownNotices_ << text;
+        ws_.prompt->message("Settings not saved", notice, MessageIcon::Exclamation);
+    }
+}
+
+void MainWindow::comingLater(const QString& command) {
+    statusBar()->showMessage(command + " comes in a later version of Web Kestrane.", 4000);
+}
+
+void MainWindow::runBuilder(void (MenuBuilderPanel::*command)()) {
+    (builder_->*command)();
+    afterCommand();
+}
+
+void MainWindow::openBoilerplate() {
+    BoilerplateDialog dialog(ws_, this);
+    const BoilerplateDialog::Outcome outcome = dialog.run();
+    afterCommand();
+    // Only possible while no boilerplate is stored: the user chose to quit.
+    if (outcome == BoilerplateDialog::Outcome::Quit) QApplication::quit();
+}
+
+void MainWindow::browsePage() {
+    BrowsePage(ws_);
+    afterCommand();
+}
+
+void MainWindow::pageTyped(const QString& text) {
+    LoadPage(ws_, PathFromQt(text));
+    afterCommand();
+}
+
+void MainWindow::descriptionEdited() { ws_.page.description = TypedText(description_->toPlainText()); }
+
+void MainWindow::descriptionChosen(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= ws_.page.descriptionCandidates.size()) return;
+    ws_.page.description = ws_.page.descriptionCandidates[static_cast<std::size_t>(index)];
+    showPage();
+}
+
+void MainWindow::changeCategory() {
+    ChangeCategory(ws_);
+    afterCommand();
+}
+
+void MainWindow::commitPage() {
+    const CommitResult result = CommitPage(ws_);
+    // A commit may rename the page and change the link that pointed to it.
+    builder_->reload();
+    afterCommand();
+    if (result.ok && !result.writtenPath.empty())
+        statusBar()->showMessage("Committed: " + PathToQt(result.writtenPath), 6000);
+}
+
+void MainWindow::previewPage() { comingLater("The preview"); }
+
+void MainWindow::setAnchor() {
+    AskAnchor(ws_);
+    afterCommand();
+}
+
+void MainWindow::setFilter() {
+    AskFilter(ws_);
+    afterCommand();
+}
+
+void MainWindow::setExpertMode(bool on) {
+    SetExpertMode(ws_, on);
+    afterCommand();
+}
+
+void MainWindow::upgradeSite() { comingLater("Upgrading the whole site"); }
+
+void MainWindow::removeMenus() { comingLater("Removing the menus from the whole site"); }
+
+void MainWindow::showHelp() { comingLater("The help"); }
+
+void MainWindow::showAbout() { comingLater("The about box"); }
+
+void MainWindow::toggleMagnifier() {
+    ToggleMagnifier(ws_);
+    showMagnifier();
+    builder_->reload();
+    afterCommand();
+}
+
+void MainWindow::statusPanelClicked(int number) {
+    if (number == 1) {
+        AskCategory(ws_, "Page Category Modification", "Enter the Page Category");
+        afterCommand();
+    } else if (number == 6) {
+        ToggleCredits(ws_);
+        afterCommand();
+    } else {
+        openBoilerplate();
+    }
+}
+
+}  // namespace wk::ui

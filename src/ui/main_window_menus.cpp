@@ -1,0 +1,154 @@
+// The main window's menu bar and toolbar: every entry runs exactly what its
+// button runs.
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "ui/icons.h"
+#include "ui/main_window.h"
+#include "ui/menu_builder_panel.h"
+
+namespace wk::ui {
+namespace {
+
+QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& title) {
+    QMenu* menu = bar->addMenu(title);
+    menu->setObjectName(name);
+    return menu;
+}
+
+QAction* AddEntry(QMenu* menu, const char* name, const QString& text, const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+void AddSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(name); }
+
+}  // namespace
+
+void MainWindow::buildMenuBar() {
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = AddMenu(bar, "mnuFile", "&File");
+    connect(AddEntry(file, "mnuOpen", "Open Web Page", QKeySequence(Qt::CTRL | Qt::Key_O)), &QAction::triggered,
+            this, &MainWindow::browsePage);
+    connect(AddEntry(file, "mnuSave", "Save Changes to Web Page", QKeySequence(Qt::CTRL | Qt::Key_S)),
+            &QAction::triggered, this, &MainWindow::commitPage);
+    connect(AddEntry(file, "mnuPreview", "Preview Web Page", QKeySequence(Qt::CTRL | Qt::Key_P)),
+            &QAction::triggered, this, &MainWindow::previewPage);
+    AddSeparator(file, "mnuone");
+    connect(AddEntry(file, "mnuExit", "Exit Web Kestrane"), &QAction::triggered, qApp, &QApplication::quit);
+
+    QMenu* edit = AddMenu(bar, "mnuEdit", "&Edit");
+    connect(AddEntry(edit, "mnuBoilerPlate", "BoilerPlate"), &QAction::triggered, this,
+            &MainWindow::openBoilerplate);
+    connect(AddEntry(edit, "mnumenu", "Selected Menu Item"), &QAction::triggered, this,
+            [this] { runBuilder(&MenuBuilderPanel::editNode); });
+    connect(AddEntry(edit, "mnuCategory", "Category metatag"), &QAction::triggered, this,
+            &MainWindow::changeCategory);
+
+    QMenu* builder = AddMenu(bar, "mnuBuilder", "&Menu Builder");
+    QAction* newNode = AddEntry(builder, "mnuNew", "New Menu or Item", QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* openNode = AddEntry(builder, "mnuSet", "Open Selected Menu or Item");
+    AddSeparator(builder, "mnutwo");
+    QAction* up = AddEntry(builder, "mnuUp", "Move Selected Item UP", QKeySequence(Qt::ALT | Qt::Key_Up));
+    QAction* down = AddEntry(builder, "mnudown", "Move Selected Item DOWN", QKeySequence(Qt::ALT | Qt::Key_Down));
+    QAction* incinerate = AddEntry(builder, "mnuDelete", "Delete Selected item", QKeySequence(Qt::Key_Delete));
+    // Delete incinerates only while the menu builder has the focus, so the
+    // key keeps its ordinary meaning in the page and description boxes.
+    incinerate->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    builder_->addAction(incinerate);
+    const std::pair<QAction*, void (MenuBuilderPanel::*)()> builderEntries[] = {
+        {newNode, &MenuBuilderPanel::newNode},  {openNode, &MenuBuilderPanel::editNode},
+        {up, &MenuBuilderPanel::moveUp},        {down, &MenuBuilderPanel::moveDown},
+        {incinerate, &MenuBuilderPanel::deleteNode}};
+    static const IconKind icons[] = {IconKind::NewNode, IconKind::EditNode, IconKind::MoveUp, IconKind::MoveDown,
+                                     IconKind::DeleteNode};
+    static const char* const shortNames[] = {"New", "Edit", "Up", "Down", "Delete"};
+    for (std::size_t i = 0; i < std::size(builderEntries); ++i) {
+        auto [action, command] = builderEntries[i];
+        action->setIcon(ToolbarIcon(icons[i]));
+        action->setIconText(shortNames[i]);
+        action->setToolTip(action->text());
+        connect(action, &QAction::triggered, this, [this, command] { runBuilder(command); });
+    }
+
+    QMenu* expert = AddMenu(bar, "mnuExpert", "E&xpert Mode");
+    showExpert_ = AddEntry(expert, "mnuShow", "Show");
+    showExpert_->setCheckable(true);
+    // The entry flips the check box, whose handler does the rest.
+    connect(showExpert_, &QAction::triggered, this, [this](bool on) { setExpertMode(on); });
+    connect(AddEntry(expert, "mnuRemove", "Remove All Web Kestrane Menus"), &QAction::triggered, this,
+            &MainWindow::removeMenus);
+    connect(AddEntry(expert, "mnuAnchor", "Set Menu Anchor in HTML"), &QAction::triggered, this,
+            &MainWindow::setAnchor);
+    connect(AddEntry(expert, "mnuFilter", "Filter for Specific Web Page Extension"), &QAction::triggered, this,
+            &MainWindow::setFilter);
+    connect(AddEntry(expert, "mnuUpgradeALL", "Apply Changes to Entire web site"), &QAction::triggered, this,
+            &MainWindow::upgradeSite);
+
+    QMenu* help = AddMenu(bar, "mnuHelp", "&Help");
+    connect(AddEntry(help, "mnuAbout", "About Web Kestrane"), &QAction::triggered, this, &MainWindow::showAbout);
+    QAction* tips = AddEntry(help, "mnuTips", "Enable Tips");
+    tips->setCheckable(true);
+    tips->setEnabled(false);  // the tips come in a later version
+    connect(AddEntry(help, "HelpMe", "Get Detailed Help NOW", QKeySequence(Qt::Key_F1)), &QAction::triggered, this,
+            &MainWindow::showHelp);
+    QMenu* topics = help->addMenu("Topics");
+    topics->menuAction()->setObjectName("mnuTopics");
+    topics->addAction("(help topics come in a later version)")->setEnabled(false);
+}
+
+QToolButton* MainWindow::addToolButton(const char* name, const QString& text, const QString& tooltip,
+                                       IconKind icon, void (MainWindow::*slot)()) {
+    auto* button = new QToolButton;
+    button->setObjectName(name);
+    button->setText(text);
+    button->setToolTip(tooltip);
+    button->setIcon(ToolbarIcon(icon));
+    button->setAutoRaise(true);
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    connect(button, &QToolButton::clicked, this, slot);
+    return button;
+}
+
+void MainWindow::buildToolBar() {
+    QToolBar* bar = addToolBar("Commands");
+    bar->setObjectName("toolbar");
+    bar->setMovable(false);
+    bar->setIconSize(QSize(24, 24));
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    for (const char* name : {"mnuNew", "mnuSet", "mnuDelete", "mnuUp", "mnudown"})
+        bar->addAction(findChild<QAction*>(name));
+    bar->addSeparator();
+    bar->addWidget(addToolButton("cmdBoil", "Boilerplate", "Alter the current boilerplate", IconKind::Boilerplate,
+                                 &MainWindow::openBoilerplate));
+    bar->addWidget(addToolButton(
+        "cmdBrws", "Browse", "Browse your computer or network to load the web page you wish to upgrade",
+        IconKind::Browse, &MainWindow::browsePage));
+    bar->addWidget(addToolButton("cmdCat", "Category", "Change the current page Category (metatag)",
+                                 IconKind::Category, &MainWindow::changeCategory));
+    bar->addWidget(addToolButton(
+        "cmdCom", "Commit",
+        "Rewrite current web page to include the menu, menu design, and metatags currently specified",
+        IconKind::Commit, &MainWindow::commitPage));
+    bar->addWidget(addToolButton("cmdPreview", "Preview",
+                                 "Preview web page - Web Kestrane uses server-side technology to streamline site "
+                                 "structure, which cannot be viewed without the presence of a server or Tollivance "
+                                 "Server Emulator",
+                                 IconKind::Preview, &MainWindow::previewPage));
+    bar->addSeparator();
+    bar->addWidget(addToolButton("cmdHlp", "Help", "Click HERE for Help using this program", IconKind::Help,
+                                 &MainWindow::showHelp));
+    bar->addWidget(addToolButton("cmdAbout", "About", "About Tollivance Web Kestrane", IconKind::About,
+                                 &MainWindow::showAbout));
+    magnifier_ = addToolButton("Magnifier", "Magnify", "Magnify", IconKind::Magnify, &MainWindow::toggleMagnifier);
+    bar->addWidget(magnifier_);
+}
+
+}  // namespace wk::ui

@@ -1,0 +1,50 @@
+#include "ui/status_panels.h"
+
+#include <QHBoxLayout>
+#include <QMouseEvent>
+
+#include "app/workspace.h"
+#include "ui/text_bridge.h"
+
+namespace wk::ui {
+
+void StatusPanel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
+    static const char* const tooltips[kCount] = {"Page Category", "Web Site URL", "Organisation",
+                                                 "Author",        "Copyright",    "To Credit or Not to Credit the Menu Design...?"};
+    // The category and the site address get more room than the other entries.
+    static const int stretches[kCount] = {2, 3, 2, 2, 3, 0};
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(3);
+    for (int i = 0; i < kCount; ++i) {
+        auto* label = new StatusPanel(this);
+        label->setObjectName(QString("SBPanel%1").arg(i + 1));
+        label->setToolTip(tooltips[i]);
+        label->setCursor(Qt::PointingHandCursor);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setMargin(1);
+        label->setTextFormat(Qt::PlainText);
+        // Long entries are cut at the panel's edge rather than widening the window.
+        if (stretches[i] > 0) label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        label->setMinimumWidth(40);
+        layout->addWidget(label, stretches[i]);
+        connect(label, &StatusPanel::clicked, this, [this, i] { emit panelClicked(i + 1); });
+        panels_[static_cast<std::size_t>(i)] = label;
+    }
+}
+
+void StatusPanels::showStatus(const StatusBar& status) {
+    const std::string* texts[] = {&status.category, &status.siteUrl, &status.organisation, &status.author,
+                                  &status.copyright};
+    for (int i = 0; i < 5; ++i) panels_[static_cast<std::size_t>(i)]->setText(ShownText(*texts[i]));
+    StatusPanel* credits = panels_[5];
+    credits->setText(status.credits ? kCreditsOnText : kCreditsOffText);
+    credits->setFrameShadow(status.credits ? QFrame::Raised : QFrame::Sunken);
+}
+
+}  // namespace wk::ui

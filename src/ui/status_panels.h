@@ -1,0 +1,47 @@
+#pragma once
+// The six panels of the main window's status bar: the page category, the
+// four boilerplate entries and the credits switch. Each reacts to a click.
+#include <QLabel>
+#include <QWidget>
+#include <array>
+
+namespace wk {
+struct StatusBar;
+}
+
+namespace wk::ui {
+
+class StatusPanel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+class StatusPanels : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kCount = 6;
+    explicit StatusPanels(QWidget* parent = nullptr);
+
+    void showStatus(const StatusBar& status);
+    // Panel 1 to 6, as the status bar numbers them.
+    StatusPanel* panel(int number) const { return panels_[static_cast<std::size_t>(number - 1)]; }
+
+signals:
+    void panelClicked(int number);
+
+private:
+    std::array<StatusPanel*, kCount> panels_{};
+};
+
+// The credits panel's texts.
+inline constexpr const char* kCreditsOnText = " Link to Tollivance ";
+inline constexpr const char* kCreditsOffText = " Do NOT Link to Tollivance ";
+
+}  // namespace wk::ui

@@ -1,0 +1,226 @@
+// The boilerplate dialog: validation, the stored file, the "www." guard, the
+// local source rules and Cancel on a first run.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/prompt.h"
+#include "app/workspace.h"
+#include "support/temp_folder.h"
+#include "ui/boilerplate_dialog.h"
+
+using wk::ui::BoilerplateDialog;
+
+class BoilerplateDialogTest : public QObject {
+    Q_OBJECT
+
+    struct Fixture {
+        wk::test::TempFolder folder;
+        wk::ScriptedPrompt prompt;
+        wk::Workspace ws{folder.path(), prompt};
+    };
+
+    static QLineEdit* Box(BoilerplateDialog& dialog, int index) {
+        return dialog.findChild<QLineEdit*>(QString("txtBoil%1").arg(index));
+    }
+    static QPlainTextEdit* Copyright(BoilerplateDialog& dialog) {
+        return dialog.findChild<QPlainTextEdit*>("txtBoil3");
+    }
+    static void Press(BoilerplateDialog& dialog, const char* name) {
+        QTest::mouseClick(dialog.findChild<QPushButton*>(name), Qt::LeftButton);
+    }
+    static void Fill(BoilerplateDialog& dialog, const QString& copyright) {
+        Box(dialog, 0)->setText("www.acme.com");
+        Box(dialog, 1)->setText("Acme Ltd");
+        Box(dialog, 2)->setText("Web Team");
+        Copyright(dialog)->setPlainText(copyright);
+        Box(dialog, 4)->setText("/srv/site/");
+    }
+
+private slots:
+    void opensWithInitialTextsOrTheStoredEntries() {
+        Fixture f;
+        {
+            BoilerplateDialog dialog(f.ws);
+            QCOMPARE(dialog.windowTitle(), QString("BoilerPlate"));
+            QCOMPARE(Box(dialog, 0)->text(), QString("www."));
+            for (int i : {1, 2, 4}) QVERIFY(Box(dialog, i)->text().isEmpty());
+            QVERIFY(Copyright(dialog)->toPlainText().isEmpty());
+        }
+        f.folder.write("boilerplate.sgt", "www.a.org\r\nOrg\r\nMe\r\n(c) Me\r\n/srv/a/\r\n");
+        BoilerplateDialog dialog(f.ws);
+        QCOMPARE(Box(dialog, 0)->text(), QString("www.a.org"));
+        QCOMPARE(Box(dialog, 2)->text(), QString("Me"));
+        QCOMPARE(Copyright(dialog)->toPlainText(), QString("(c) Me"));
+        QCOMPARE(Box(dialog, 4)->text(), QString("/srv/a/"));
+    }
+
+    void okWithAnEmptyEntryWarnsAndStays() {
+        Fixture f;
+        BoilerplateDialog dialog(f.ws);
+        dialog.show();
+        Fill(dialog, "Acme Ltd 2005");
+        Box(dialog, 2)->clear();
+        Press(dialog, "cmdOK");
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(f.prompt.count("message"), std::size_t{1});
+        QCOMPARE(f.prompt.asked[0].title, std::string("Boilerplate null data error"));
+        QCOMPARE(f.prompt.asked[0].text, std::string("You cannot omit boilerplate entries or enter null boilerplate data"));
+        QVERIFY(!f.folder.exists("boilerplate.sgt"));
+    }
+
+    void okWithAllFiveStoresThemAndShowsThemInTheStatusBar() {
+        Fixture f;
+        BoilerplateDialog dialog(f.ws);
+        dialog.show();
+        Fill(dialog, "Acme Ltd 2005");
+        Press(dialog, "cmdOK");
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(f.folder.read("boilerplate.sgt"),
+                 std::string("www.acme.com\r\nAcme Ltd\r\nWeb Team\r\nAcme Ltd 2005\r\n/srv/site/\r\n"));
+        QCOMPARE(f.ws.status.siteUrl, std::string("www.acme.com "));
+        QCOMPARE(f.ws.status.copyright, std::string("Acme Ltd 2005 "));
+        QCOMPARE(f.ws.status.siteRoot, std::string("/srv/site/"));
+    }
+
+    void aCopyrightOnTwoLinesIsStoredAsOneLine() {
+        Fixture f;
+        BoilerplateDialog dialog(f.ws);
+        dialog.show();
+        Fill(dialog, "");
+        Copyright(dialog)->setFocus();
+        QTest::keyClicks(Copyright(dialog), "Acme Ltd");
+        QTest::keyClick(Copyright(dialog), Qt::Key_Return);
+        QTest::keyClicks(Copyright(dialog), "2005");
+        QVERIFY(Copyright(dialog)->toPlainText().contains('\n'));
+        Press(dialog, "cmdOK");
+        QCOMPARE(f.folder.read("boilerplate.sgt"),
+                 std::string("www.acme.com\r\nAcme Ltd\r\nWeb Team\r\nAcme Ltd 2005\r\n/srv/site/\r\n"));
+        BoilerplateDialog reopened(f.ws);
+        QCOMPARE(Box(reopened, 4)->text(), QString("/srv/site/"));
+    }
+
+    void typedLocalSourceWithoutSeparatorIsStoredAsAFolder() {
+        Fixture f;
+        BoilerplateDialog dialog(f.ws);
+        dialog.show();
+        Fill(dialog, "Acme");
+        Box(dialog, 4)->setText("/srv/site");
+        Press(dialog, "cmdOK");
+        QCOMPARE(f.ws.status.siteRoot, std::string("/srv/site/"));
+    }
+
+    void theSiteAddressKeepsItsPrefix() {
+        Fixture f;
+        BoilerplateDialog dialog(f.ws);
+        dialog.show();
+        QLineEdit* url = Box(dialog, 0);
+        url->setFocus();
+
+        url->setText("www.example.com");
+        url->setCursorPosition(2);
+        QTest::keyClick(url, Qt::Key_A);
+        QCOMPARE(url->text(), QString("www."));
+        QCOMPARE(url->cursorPosition(), 4);
+
+        QTest::keyClicks(url, "acme.com");
+        QCOMPARE(url->text(), QString("www.acme.com"));
+
+        url->setCursorPosition(5);
+        QTest::keyClick(url, Qt::Key_Backspace);
+        QCOMPARE(url->text(), QString("www.cme.com"));
+        QTest::keyClick(url, Qt::Key_Backspace);
+        QCOMPARE(url->text(), QString("www."));
+
+        url->setText("www.acme.com");
+        url->setSelection(2, 6);
+        QTest::keyClick(url, Qt::Key_X);
+        QCOMPARE(url->text(), QString("www."));
+
+        url->setText("www.acme.com");
+        url->setCursorPosition(1);
+        QTest::keyClick(url, Qt::Key_Delete);
+        QCOMPARE(url->text(), QString("www."));
+
+        // Moving the caret is no edit.
+        url->setText("www.acme.com");
+        url->setCursorPosition(6);
+        QTest::keyClick(url, Qt::Key_Home);
+        QCOMPARE(url->text(), QString("www.acme.com"));
+    }
+
+    void aClickBeforeThePrefixPutsTheCaretAfterIt() {
+        Fixture f;
+        BoilerplateDialog dialog(f.ws);
+        dialog.show();
+        QLineEdit* url = Box(dialog, 0);
+        url->setText("www.acme.com");
+        QTest::mouseClick(url, Qt::LeftButton, {}, QPoint(3, url->height() / 2));
+        QCOMPARE(url->cursorPosition(), 4);
+    }
+
+    void aClickIntoAnyBoxEndsTheLocalSourceWithASeparator() {
+        Fixture f;
+        BoilerplateDialog dialog(f.ws);
+        dialog.show();
+        QTest::mouseClick(Box(dialog, 1), Qt::LeftButton);
+        QCOMPARE(Box(dialog, 4)->text(), QString());  // empty stays empty: "/" would be the whole disk
+        Box(dialog, 4)->setText("/srv/site");
+        QTest::mouseClick(Copyright(dialog)->viewport(), Qt::LeftButton);
+        QCOMPARE(Box(dialog, 4)->text(), QString("/srv/site/"));
+        QTest::mouseClick(Box(dialog, 2), Qt::LeftButton);
+        QCOMPARE(Box(dialog, 4)->text(), QString("/srv/site/"));
+    }
+
+    void browseTakesTheFolderOfTheChosenHomePage() {
+        Fixture f;
+        f.prompt.fileAnswers = {"/srv/my site/index.html"};
+        BoilerplateDialog dialog(f.ws);
+        dialog.show();
+        Press(dialog, "cmdBrowse");
+        QCOMPARE(Box(dialog, 4)->text(), QString("/srv/my site/"));
+        const std::string& filter = f.prompt.asked.at(0).text;
+        QVERIFY(filter.starts_with("Web Pages (index.htm, index.html, index.xtml, "));
+        QVERIFY(filter.find("index.sxml, default.htm, ") != std::string::npos);
+        QVERIFY(filter.find(")|index.htm;index.html;") != std::string::npos);
+        QVERIFY(filter.ends_with(";default.sxhtml;default.xml;default.sxml"));
+
+        Press(dialog, "cmdBrowse");  // cancelled: nothing changes
+        QCOMPARE(Box(dialog, 4)->text(), QString("/srv/my site/"));
+    }
+
+    void cancelOnAFirstRunAsksBeforeQuitting() {
+        Fixture f;
+        BoilerplateDialog dialog(f.ws);
+        dialog.show();
+        Press(dialog, "cmdCancel");  // No: stays
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(f.prompt.asked.at(0).kind, std::string("yesno"));
+        QCOMPARE(f.prompt.asked.at(0).title, std::string("Quit Web Kestrane?"));
+
+        f.prompt.yesNoAnswers = {true};
+        QTest::keyClick(&dialog, Qt::Key_Escape);  // Escape is Cancel too
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), 2);  // quit the program
+        QVERIFY(!f.folder.exists("boilerplate.sgt"));
+    }
+
+    void cancelWithAStoredBoilerplateClosesAndChangesNothing() {
+        Fixture f;
+        const std::string stored = "www.a.org\r\nOrg\r\nMe\r\n(c) Me\r\n/srv/a/\r\n";
+        f.folder.write("boilerplate.sgt", stored);
+        BoilerplateDialog dialog(f.ws);
+        dialog.show();
+        Box(dialog, 1)->setText("Other");
+        Press(dialog, "cmdCancel");
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(f.prompt.asked.empty());
+        QCOMPARE(f.folder.read("boilerplate.sgt"), stored);
+        QVERIFY(f.ws.status.organisation.empty());
+    }
+};
+
+QTEST_MAIN(BoilerplateDialogTest)
+#include "test_boilerplate_dialog.moc"
