@@ -1,6 +1,7 @@
 #pragma once
 // Description proposal from a page's own sentences: opening and closing
 // sentences sampled at exponentially growing distances, capped in length.
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -35,14 +36,16 @@ struct Description {
     std::string_view candidate(std::size_t i) const {
         return std::string_view(plain).substr(candidates[i].start, candidates[i].length);
     }
-    // The candidates as texts for the candidate list box, each cut to the
-    // description's cap: no longer text can be proposed, and a page of many
-    // short sentences, whose candidates each run to its end, would otherwise
-    // fill the memory with copies.
+    // The candidates as texts for the candidate list box: the first
+    // kListedCandidates, each cut to the description's cap. No longer text can
+    // be proposed, and a page of many short sentences, whose candidates each
+    // run to its end, would otherwise fill the memory with copies.
+    static constexpr std::size_t kListedCandidates = 1000;
     std::vector<std::string> candidateTexts() const {
         std::vector<std::string> texts;
-        texts.reserve(candidates.size());
-        for (std::size_t i = 0; i < candidates.size(); ++i) texts.emplace_back(candidate(i).substr(0, kDescriptionCap));
+        const std::size_t listed = std::min(candidates.size(), kListedCandidates);
+        texts.reserve(listed);
+        for (std::size_t i = 0; i < listed; ++i) texts.emplace_back(candidate(i).substr(0, kDescriptionCap));
         return texts;
     }
 };

@@ -67,6 +67,17 @@ TEST(GenerateDescription, AShortFirstSentenceIsJoinedToTheNext) {
               "Welcome. Our shop sells jazz records. Our shop sells jazz records.  Our shop sells jazz records.");
 }
 
+TEST(GenerateDescription, ThePageOfShortSentencesListsABoundedNumberOfCandidates) {
+    std::string body;
+    for (int i = 0; i < 3000; ++i) body += "Go on. ";
+    const Description d = GenerateDescription(Body("<p>" + body + "</p>"));
+    EXPECT_EQ(d.candidates.size(), 3000u);
+    const std::vector<std::string> listed = d.candidateTexts();
+    ASSERT_EQ(listed.size(), Description::kListedCandidates);
+    EXPECT_EQ(listed[0].size(), kDescriptionCap);  // each runs to the page's end, cut to the cap
+    EXPECT_EQ(listed.back(), std::string(d.candidate(listed.size() - 1)).substr(0, kDescriptionCap));
+}
+
 TEST(GenerateDescription, BoundariesNeedASpaceAfterTheMark) {
     const Description d = GenerateDescription(Body("Pi is 3.5 today. It ends here."));
     ASSERT_EQ(d.candidates.size(), 2u);
