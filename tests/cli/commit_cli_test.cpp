@@ -1,47 +1,25 @@
 // `webkestrane commit` run as a user runs it, on the worked jazz page.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
-#include <sys/wait.h>
 
-#include "support/temp_folder.h"
+#include "support/jazz_page.h"
+#include "support/run_cli.h"
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& word) {
-    std::string quoted = "'";
-    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
+using wk::test::CliRun;
+using wk::test::CommittedJazz;
+using wk::test::kJazzPage;
 
 class CommitCli : public ::testing::Test {
 protected:
     wk::test::TempFolder app;
     wk::test::TempFolder site;
-    wk::test::TempFolder scratch;
 
-    // Standard input is not a terminal, so unanswered questions get no answer.
-    Outcome Webkestrane(const std::vector<std::string>& words) {
-        std::string command = std::string(WK_CLI_PATH) + " --app-folder " + Quoted(app.path());
-        for (const std::string& word : words) command += " " + Quoted(word);
-        command += " 2>" + Quoted(scratch.file("err")) + " </dev/null";
-        Outcome run;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-        const int status = ::pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.err = scratch.read("err");
-        return run;
+    CliRun Webkestrane(const std::vector<std::string>& words, const std::string& workingFolder = {}) {
+        return wk::test::RunCliWithApp(app, words, workingFolder);
     }
 
     void SetUp() override {
@@ -51,30 +29,18 @@ protected:
                   0);
         ASSERT_EQ(Webkestrane({"options", "set", "--commit", "11111"}).status, 0);
         ASSERT_EQ(Webkestrane({"menu", "add", "menu", "Jazz", "www.acme.com/jazz.html"}).status, 0);
-        site.write("jazz.html", "<html><head><title>Jazz</title></head><body><p>Jazz quiz: jazz!</p></body></html>");
+        site.write("jazz.html", kJazzPage);
     }
 };
-
-const std::string kCommittedJazz =
-    "<html><head>\r\n"
-    "<meta name=\"category\" content=\"Music\">\r\n"
-    "<meta name=\"description\" content=\"Jazz quiz: jazz! \">\r\n"
-    "<meta name=\"keywords\" content=\"jazz,quiz\">\r\n"
-    "<meta name=\"copyright\" content=\"Acme Ltd 2005\">\r\n"
-    "<meta name=\"author\" content=\"Web Team\">\r\n"
-    "<meta name=\"company\" content=\"Acme Ltd\"><title>Jazz</title>"
-    "<style><!--@import \"/_/0.css\";--></style></head><body>"
-    "<!--#include virtual=\"/_/_Tollivance_Web_Kestrane_Menu_System.mnu\"--><!--/#include-->"
-    "<p>Jazz quiz: jazz!</p></body></html>\r\n";
 
 TEST_F(CommitCli, ReproducesTheWorkedExample) {
     const std::string capsule = Webkestrane({"capsule"}).out;
     const std::string css = Webkestrane({"css"}).out;
-    const Outcome run = Webkestrane({"commit", site.file("jazz.html"), "--category", "Music"});
+    const CliRun run = Webkestrane({"commit", site.file("jazz.html"), "--category", "Music"});
 
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, site.file("jazz.shtml") + "\n");
-    EXPECT_EQ(site.read("jazz.shtml"), kCommittedJazz);
+    EXPECT_EQ(site.read("jazz.shtml"), CommittedJazz());
     EXPECT_FALSE(site.exists("jazz.html"));
     EXPECT_EQ(site.read("_/0.css"), css + "\r\n");
     EXPECT_EQ(site.read("_/_Tollivance_Web_Kestrane_Menu_System.mnu"), capsule + "\r\n");
@@ -83,16 +49,16 @@ TEST_F(CommitCli, ReproducesTheWorkedExample) {
 
 TEST_F(CommitCli, CommittingAgainDoesNotGrowThePage) {
     Webkestrane({"commit", site.file("jazz.html"), "--category", "Music"});
-    const Outcome run = Webkestrane({"commit", site.file("jazz.shtml")});
+    const CliRun run = Webkestrane({"commit", site.file("jazz.shtml")});
 
-    std::string expected = kCommittedJazz;
+    std::string expected = CommittedJazz();
     expected.replace(expected.find("<style>"), 7, "<style type=\"text/css\">");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(site.read("jazz.shtml"), expected);
 }
 
 TEST_F(CommitCli, TheDescriptionOptionReplacesTheProposal) {
-    const Outcome run =
+    const CliRun run =
         Webkestrane({"commit", site.file("jazz.html"), "--category", "Music", "--description", "All that jazz"});
 
     EXPECT_EQ(run.status, 0) << run.err;
@@ -101,24 +67,21 @@ TEST_F(CommitCli, TheDescriptionOptionReplacesTheProposal) {
 }
 
 TEST_F(CommitCli, WithoutACategoryAnswerTheCategoryIsEmpty) {
-    const Outcome run = Webkestrane({"commit", site.file("jazz.html")});
+    const CliRun run = Webkestrane({"commit", site.file("jazz.html")});
 
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(site.read("jazz.shtml").find("<meta name=\"category\" content=\"\">"), std::string::npos);
 }
 
 TEST_F(CommitCli, ARelativePageIsFoundFromTheCurrentFolder) {
-    const std::filesystem::path before = std::filesystem::current_path();
-    std::filesystem::current_path(site.path());
-    const Outcome run = Webkestrane({"commit", "jazz.html", "--category", "Music"});
-    std::filesystem::current_path(before);
+    const CliRun run = Webkestrane({"commit", "jazz.html", "--category", "Music"}, site.path());
 
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(site.read("jazz.shtml"), kCommittedJazz);
+    EXPECT_EQ(site.read("jazz.shtml"), CommittedJazz());
 }
 
 TEST_F(CommitCli, AMissingPageFailsNamingItAndStillWritesTheMenuFiles) {
-    const Outcome run = Webkestrane({"commit", site.file("gone.html")});
+    const CliRun run = Webkestrane({"commit", site.file("gone.html")});
 
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Target not Found: "), std::string::npos) << run.err;
@@ -128,7 +91,7 @@ TEST_F(CommitCli, AMissingPageFailsNamingItAndStillWritesTheMenuFiles) {
 }
 
 TEST_F(CommitCli, WithoutAPageTheMenuFilesAreWrittenAndNamed) {
-    const Outcome run = Webkestrane({"commit"});
+    const CliRun run = Webkestrane({"commit"});
 
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, site.file("_/0.css") + "\n" + site.file("_/_Tollivance_Web_Kestrane_Menu_System.mnu") + "\n");
@@ -137,7 +100,7 @@ TEST_F(CommitCli, WithoutAPageTheMenuFilesAreWrittenAndNamed) {
 
 TEST_F(CommitCli, AMenuFolderThatCannotBeCreatedFailsNamingIt) {
     site.write("_", "a file where the menu folder belongs");
-    const Outcome run = Webkestrane({"commit", site.file("jazz.html"), "--category", "Music"});
+    const CliRun run = Webkestrane({"commit", site.file("jazz.html"), "--category", "Music"});
 
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Commit Failed: "), std::string::npos) << run.err;

@@ -8,11 +8,7 @@ class MenuCli : public ::testing::Test {
 protected:
     wk::test::TempFolder folder;
 
-    wk::test::CliRun run(const std::vector<std::string>& words) {
-        std::vector<std::string> all{"--app-folder", folder.path()};
-        all.insert(all.end(), words.begin(), words.end());
-        return wk::test::RunCli(all);
-    }
+    wk::test::CliRun run(const std::vector<std::string>& words) { return wk::test::RunCliWithApp(folder, words); }
     std::string tree() { return run({"menu"}).out; }
     void build() {
         ASSERT_EQ(run({"menu", "add", "menu", "Home", "www.home.com"}).status, 0);

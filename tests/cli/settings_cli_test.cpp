@@ -6,11 +6,12 @@ namespace wk {
 namespace {
 
 using test::RunCli;
+using test::RunCliWithApp;
 using test::TempFolder;
 
 TEST(OptionsCommand, PrintsTheFirstRunDefaults) {
     TempFolder app;
-    auto run = RunCli({"--app-folder", app.path(), "options"});
+    auto run = RunCliWithApp(app, {"options"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
               "anchor: <BODY>\nfilter: *.*\ncommit: 00000\nexpert: off\ncredits: off\ntips: unset\n");
@@ -20,8 +21,8 @@ TEST(OptionsCommand, PrintsTheFirstRunDefaults) {
 
 TEST(OptionsCommand, SetWritesEachFileAsTheDesktopProgramDoes) {
     TempFolder app;
-    auto run = RunCli({"--app-folder", app.path(), "options", "set", "--anchor", "body", "--filter", "index.htm",
-                       "--commit", "01100", "--expert", "on", "--credits", "on"});
+    auto run = RunCliWithApp(app, {"options", "set", "--anchor", "body", "--filter", "index.htm", "--commit", "01100",
+                                   "--expert", "on", "--credits", "on"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(app.read("anchor.sgt"), "<body>\r\n");
     EXPECT_EQ(app.read("filter.sgt"), "*.htm\r\n");
@@ -29,7 +30,7 @@ TEST(OptionsCommand, SetWritesEachFileAsTheDesktopProgramDoes) {
     EXPECT_EQ(app.read("expert.sgt"), "1\r\n");
     EXPECT_EQ(app.read("credits.sgt"), "1\r\n");
     app.write("tip.sgt", "0\r\n");
-    run = RunCli({"--app-folder", app.path(), "options"});
+    run = RunCliWithApp(app, {"options"});
     EXPECT_EQ(run.out, "anchor: <body>\nfilter: *.htm\ncommit: 01100\nexpert: on\ncredits: on\ntips: off\n");
 }
 
@@ -43,36 +44,34 @@ TEST(OptionsCommand, BadValuesAreUsageErrorsAndWriteNothing) {
              {"options", "set", "--colour", "red"},
              {"options", "extra"},
              {"no-such-command"}}) {
-        std::vector<std::string> all{"--app-folder", app.path()};
-        all.insert(all.end(), words.begin(), words.end());
-        auto run = RunCli(all);
+        auto run = RunCliWithApp(app, words);
         EXPECT_EQ(run.status, 2) << words.back();
         EXPECT_FALSE(run.err.empty());
     }
-    auto run = RunCli({"--app-folder", app.path(), "options", "set", "--anchor", "td", "--credits", "sometimes"});
+    auto run = RunCliWithApp(app, {"options", "set", "--anchor", "td", "--credits", "sometimes"});
     EXPECT_EQ(run.status, 2);
     EXPECT_FALSE(app.exists("anchor.sgt"));
 }
 
 TEST(BoilerplateCommand, SetStoresWithTheDialogRulesAndPrints) {
     TempFolder app;
-    auto run = RunCli({"--app-folder", app.path(), "boilerplate", "set", "www.acme.com", "Acme Ltd", "Web Team",
-                       "Acme Ltd 2005", "/srv/site"});
+    auto run = RunCliWithApp(app, {"boilerplate", "set", "www.acme.com", "Acme Ltd", "Web Team", "Acme Ltd 2005",
+                                   "/srv/site"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(app.read("boilerplate.sgt"),
               "www.acme.com\r\nAcme Ltd\r\nWeb Team\r\nAcme Ltd 2005\r\n/srv/site/\r\n");
-    run = RunCli({"--app-folder", app.path(), "boilerplate"});
+    run = RunCliWithApp(app, {"boilerplate"});
     EXPECT_EQ(run.out, "www.acme.com\nAcme Ltd\nWeb Team\nAcme Ltd 2005\n/srv/site/\n");
 }
 
 TEST(BoilerplateCommand, RefusesAnEmptyEntry) {
     TempFolder app;
-    auto run = RunCli({"--app-folder", app.path(), "boilerplate", "set", "www.acme.com", "", "Web Team", "c", "/s"});
+    auto run = RunCliWithApp(app, {"boilerplate", "set", "www.acme.com", "", "Web Team", "c", "/s"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err,
               "Boilerplate null data error: You cannot omit boilerplate entries or enter null boilerplate data\n");
     EXPECT_FALSE(app.exists("boilerplate.sgt"));
-    run = RunCli({"--app-folder", app.path(), "boilerplate", "set", "a", "b", "c", "d"});
+    run = RunCliWithApp(app, {"boilerplate", "set", "a", "b", "c", "d"});
     EXPECT_EQ(run.status, 2);
 }
 

@@ -6,7 +6,7 @@ namespace wk {
 namespace {
 
 using test::CliRun;
-using test::RunCli;
+using test::RunCliWithApp;
 using test::TempFolder;
 
 const char* const kDefaultStyle =
@@ -15,11 +15,6 @@ const char* const kDefaultStyle =
     "16777215\nArial\n8388608\n9.75\nN\n"
     "16776960\nArial\n4194304\n9.75\nN\n"
     "8421376\nMS Sans Serif\n8388608\n9.75\nN\n";
-
-CliRun RunIn(const TempFolder& app, std::vector<std::string> words) {
-    words.insert(words.begin(), {"--app-folder", app.path()});
-    return RunCli(words);
-}
 
 std::string CrLf(const std::string& text) {
     std::string out;
@@ -37,7 +32,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 TEST(StyleCommand, PrintsTheDefaultsWithoutWritingAFile) {
     TempFolder app;
-    const CliRun run = RunIn(app, {"style"});
+    const CliRun run = RunCliWithApp(app, {"style"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, kDefaultStyle);
     EXPECT_FALSE(app.exists("menu.ufm"));
@@ -48,14 +43,14 @@ TEST(StyleCommand, PrintsTheStoredStyle) {
     std::string stored = kDefaultStyle;
     stored.replace(0, 7, "255");  // "Menu Bar" background
     app.write("menu.ufm", CrLf(stored));
-    const CliRun run = RunIn(app, {"style"});
+    const CliRun run = RunCliWithApp(app, {"style"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, stored);
 }
 
 TEST(CssCommand, PrintsTheSheetForTheStoredStyleWithNoLineBreak) {
     TempFolder app;
-    CliRun run = RunIn(app, {"css"});
+    CliRun run = RunCliWithApp(app, {"css"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.find('\n'), std::string::npos);
     EXPECT_EQ(run.out.substr(0, 20), "a br, a:hover br {fl");
@@ -64,18 +59,18 @@ TEST(CssCommand, PrintsTheSheetForTheStoredStyleWithNoLineBreak) {
     EXPECT_EQ(run.out.substr(run.out.size() - lastRule.size()), lastRule);
     EXPECT_NE(run.out.find("DIV#mb {HEIGHT: 15px;"), std::string::npos);
 
-    ASSERT_EQ(RunIn(app, {"style", "set", "Menu", "--size", "14.25", "--back", "#336699"}).status, 0);
-    run = RunIn(app, {"css"});
+    ASSERT_EQ(RunCliWithApp(app, {"style", "set", "Menu", "--size", "14.25", "--back", "#336699"}).status, 0);
+    run = RunCliWithApp(app, {"css"});
     EXPECT_NE(run.out.find("DIV#mb {HEIGHT: 21px;"), std::string::npos);
     EXPECT_NE(run.out.find("div#mb div.mi:hover table {background: #336699;"), std::string::npos);
 }
 
 TEST(StyleSetCommand, ChangesOneElementAndSaves) {
     TempFolder app;
-    const CliRun run = RunIn(app, {"style", "set", "Menu Highlight", "--italic", "on", "--font", "[SERIF]:", "--size",
-                                 "12", "--bold", "on", "--back", "#FF0000", "--fore", "#00ff80"});
+    const CliRun run = RunCliWithApp(app, {"style", "set", "Menu Highlight", "--italic", "on", "--font", "[SERIF]:",
+                                           "--size", "12", "--bold", "on", "--back", "#FF0000", "--fore", "#00ff80"});
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::vector<std::string> lines = Lines(RunIn(app, {"style"}).out);
+    const std::vector<std::string> lines = Lines(RunCliWithApp(app, {"style"}).out);
     ASSERT_EQ(lines.size(), 25u);
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 15, lines.begin() + 20),
               (std::vector<std::string>{"255", "Georgia", "8453888", "12", "BI"}));
@@ -84,12 +79,12 @@ TEST(StyleSetCommand, ChangesOneElementAndSaves) {
     for (int i = 15; i < 20; ++i) others[i] = lines[i];
     EXPECT_EQ(lines, others);
     // The file holds the same lines, each ended by CR LF.
-    EXPECT_EQ(app.read("menu.ufm"), CrLf(RunIn(app, {"style"}).out));
+    EXPECT_EQ(app.read("menu.ufm"), CrLf(RunCliWithApp(app, {"style"}).out));
 }
 
 TEST(StyleSetCommand, WithoutOptionsStillWritesTheFile) {
     TempFolder app;
-    const CliRun run = RunIn(app, {"style", "set", "Menu"});
+    const CliRun run = RunCliWithApp(app, {"style", "set", "Menu"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(app.read("menu.ufm"), CrLf(kDefaultStyle));
 }
@@ -97,36 +92,36 @@ TEST(StyleSetCommand, WithoutOptionsStillWritesTheFile) {
 TEST(StyleSetCommand, SizeThatIsNotPositiveIsIgnoredWithANote) {
     TempFolder app;
     for (const char* size : {"abc", "0", "-4", "1e50"}) {
-        const CliRun run = RunIn(app, {"style", "set", "Menu Bar", "--size", size});
+        const CliRun run = RunCliWithApp(app, {"style", "set", "Menu Bar", "--size", size});
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_NE(run.err.find("not a positive number"), std::string::npos) << size;
     }
-    EXPECT_EQ(Lines(RunIn(app, {"style"}).out)[3], "9.75");
+    EXPECT_EQ(Lines(RunCliWithApp(app, {"style"}).out)[3], "9.75");
 }
 
 TEST(StyleSetCommand, UnlistedFontBecomesVerdana) {
     TempFolder app;
-    const CliRun run = RunIn(app, {"style", "set", "Menu", "--font", "verdana"});
+    const CliRun run = RunCliWithApp(app, {"style", "set", "Menu", "--font", "verdana"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("not in the font list"), std::string::npos);
-    EXPECT_EQ(Lines(RunIn(app, {"style"}).out)[11], "Verdana");
+    EXPECT_EQ(Lines(RunCliWithApp(app, {"style"}).out)[11], "Verdana");
 }
 
 TEST(StyleSetCommand, SpineTakesOnlyItsBackground) {
     TempFolder app;
     const CliRun run =
-        RunIn(app, {"style", "set", "Menu Spine", "--fore", "#FFFFFF", "--bold", "on", "--back", "#C0C000"});
+        RunCliWithApp(app, {"style", "set", "Menu Spine", "--fore", "#FFFFFF", "--bold", "on", "--back", "#C0C000"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("--fore changes nothing"), std::string::npos);
     EXPECT_NE(run.err.find("--bold changes nothing"), std::string::npos);
-    const std::vector<std::string> lines = Lines(RunIn(app, {"style"}).out);
+    const std::vector<std::string> lines = Lines(RunCliWithApp(app, {"style"}).out);
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 20, lines.end()),
               (std::vector<std::string>{"49344", "MS Sans Serif", "8388608", "9.75", "N"}));
 }
 
 TEST(StyleSetCommand, UnknownElementIsRefused) {
     TempFolder app;
-    const CliRun run = RunIn(app, {"style", "set", "menu bar", "--bold", "off"});
+    const CliRun run = RunCliWithApp(app, {"style", "set", "menu bar", "--bold", "off"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Incorrect Element Entry: Check the dropdown list for the Element: menu bar\n");
     EXPECT_FALSE(app.exists("menu.ufm"));
@@ -144,7 +139,7 @@ TEST(StyleSetCommand, MalformedValuesAreUsageErrorsAndWriteNothing) {
                                                                   {"style", "set", "Menu", "Bar"},
                                                                   {"style", "extra"},
                                                                   {"css", "extra"}}) {
-        const CliRun run = RunIn(app, words);
+        const CliRun run = RunCliWithApp(app, words);
         EXPECT_EQ(run.status, 2) << words.back();
         EXPECT_FALSE(run.err.empty());
     }

@@ -1,7 +1,6 @@
 #pragma once
 // Runs the webkestrane command line as a user would and captures what it says.
-#include <array>
-#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
@@ -22,18 +21,27 @@ inline std::string ShellQuote(const std::string& word) {
     return quoted + "'";
 }
 
-// Runs webkestrane with the words given, standard input closed.
-inline CliRun RunCli(const std::vector<std::string>& words) {
+// Runs webkestrane with the words given, standard input closed, so questions go
+// unanswered. It runs in workingFolder when one is given, else where the test runs.
+inline CliRun RunCli(const std::vector<std::string>& words, const std::string& workingFolder = {}) {
     TempFolder scratch;
     std::string command = ShellQuote(WK_CLI_PATH);
     for (const std::string& word : words) command += " " + ShellQuote(word);
-    command += " </dev/null >" + scratch.file("out") + " 2>" + scratch.file("err");
+    command += " </dev/null >" + ShellQuote(scratch.file("out")) + " 2>" + ShellQuote(scratch.file("err"));
+    if (!workingFolder.empty()) command = "cd " + ShellQuote(workingFolder) + " && " + command;
     CliRun run;
     int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = scratch.read("out");
     run.err = scratch.read("err");
     return run;
+}
+
+// The same with app as the application folder, so settings stay inside the test.
+inline CliRun RunCliWithApp(const TempFolder& app, std::vector<std::string> words,
+                            const std::string& workingFolder = {}) {
+    words.insert(words.begin(), {"--app-folder", app.path()});
+    return RunCli(words, workingFolder);
 }
 
 }  // namespace wk::test

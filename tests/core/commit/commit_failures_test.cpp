@@ -23,8 +23,15 @@ protected:
     void SetUp() override {
         CommitTest::SetUp();
         link = ws.tree.appendMenu("Jazz", "www.acme.com/jazz.html");
-        AnswerCategory("Music");
-        Load("jazz.html", kJazzPage);
+        LoadJazz("jazz.html");
+    }
+
+    // Commits while every write of the file named fails.
+    CommitResult CommitFailingToWrite(const std::string& name) {
+        FailingFileSystem disk;
+        disk.failingNames = {name};
+        FileSystemOverride use(disk);
+        return CommitPage(ws);
     }
 
     // The one message shown, which must name the file.
@@ -50,10 +57,7 @@ protected:
 };
 
 TEST_F(CommitFailure, AStyleSheetThatCannotBeWrittenStopsBeforeAnythingElse) {
-    FailingFileSystem disk;
-    disk.failingNames = {"0.css"};
-    FileSystemOverride use(disk);
-    const CommitResult result = CommitPage(ws);
+    const CommitResult result = CommitFailingToWrite("0.css");
 
     ExpectReported(result, site.file("_/0.css"));
     ExpectPageUntouched(result);
@@ -61,10 +65,7 @@ TEST_F(CommitFailure, AStyleSheetThatCannotBeWrittenStopsBeforeAnythingElse) {
 }
 
 TEST_F(CommitFailure, AnIncludeFileThatCannotBeWrittenStopsTheCommit) {
-    FailingFileSystem disk;
-    disk.failingNames = {kIncludeFile};
-    FileSystemOverride use(disk);
-    const CommitResult result = CommitPage(ws);
+    const CommitResult result = CommitFailingToWrite(kIncludeFile);
 
     ExpectReported(result, site.file(std::string("_/") + kIncludeFile));
     ExpectPageUntouched(result);
@@ -82,10 +83,7 @@ TEST_F(CommitFailure, AMenuFolderThatCannotBeCreatedStopsTheCommit) {
 }
 
 TEST_F(CommitFailure, APageThatCannotBeWrittenKeepsItsOldFile) {
-    FailingFileSystem disk;
-    disk.failingNames = {"jazz.shtml"};
-    FileSystemOverride use(disk);
-    const CommitResult result = CommitPage(ws);
+    const CommitResult result = CommitFailingToWrite("jazz.shtml");
 
     ExpectReported(result, site.file("jazz.shtml"));
     ExpectPageUntouched(result);

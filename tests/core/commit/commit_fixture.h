@@ -9,26 +9,10 @@
 #include "app/prompt.h"
 #include "app/workspace.h"
 #include "markup/page.h"
+#include "support/jazz_page.h"
 #include "support/temp_folder.h"
 
 namespace wk::test {
-
-inline const std::string kJazzPage =
-    "<html><head><title>Jazz</title></head><body><p>Jazz quiz: jazz!</p></body></html>";
-
-// The jazz page committed with every option on, anchor <BODY> and category Music.
-inline std::string CommittedJazz() {
-    return "<html><head>\r\n"
-           "<meta name=\"category\" content=\"Music\">\r\n"
-           "<meta name=\"description\" content=\"Jazz quiz: jazz! \">\r\n"
-           "<meta name=\"keywords\" content=\"jazz,quiz\">\r\n"
-           "<meta name=\"copyright\" content=\"Acme Ltd 2005\">\r\n"
-           "<meta name=\"author\" content=\"Web Team\">\r\n"
-           "<meta name=\"company\" content=\"Acme Ltd\"><title>Jazz</title>"
-           "<style><!--@import \"/_/0.css\";--></style></head><body>"
-           "<!--#include virtual=\"/_/_Tollivance_Web_Kestrane_Menu_System.mnu\"--><!--/#include-->"
-           "<p>Jazz quiz: jazz!</p></body></html>\r\n";
-}
 
 class CommitTest : public ::testing::Test {
 protected:
@@ -53,6 +37,12 @@ protected:
     }
 
     void AnswerCategory(const std::string& answer) { prompt.inputAnswers.push_back(answer); }
+
+    // Loads the jazz page from the file named, answering the category question with Music.
+    void LoadJazz(const std::string& name) {
+        AnswerCategory("Music");
+        Load(name, kJazzPage);
+    }
 
     std::string Menu(const std::string& name) const { return site.read("_/" + name); }
 };

@@ -70,8 +70,7 @@ TEST_F(CommitTest, AMissingPageIsReportedAndOnlyTheMenuFilesAreWritten) {
 }
 
 TEST_F(CommitTest, APageAlreadyNamedShtmlIsOverwrittenInPlace) {
-    AnswerCategory("Music");
-    Load("index.shtml", kJazzPage);
+    LoadJazz("index.shtml");
     const CommitResult result = CommitPage(ws);
 
     EXPECT_EQ(result.writtenPath, site.file("index.shtml"));
@@ -83,8 +82,7 @@ TEST_F(CommitTest, APageAlreadyNamedShtmlIsOverwrittenInPlace) {
 }
 
 TEST_F(CommitTest, AnUpperCaseExtensionBecomesShtmlAndTheOldFileGoes) {
-    AnswerCategory("Music");
-    Load("index.HTML", kJazzPage);
+    LoadJazz("index.HTML");
     CommitPage(ws);
 
     EXPECT_FALSE(site.exists("index.HTML"));
@@ -93,8 +91,7 @@ TEST_F(CommitTest, AnUpperCaseExtensionBecomesShtmlAndTheOldFileGoes) {
 }
 
 TEST_F(CommitTest, AnOldFileThatAlreadyEndsInShtmlIsNeverDeleted) {
-    AnswerCategory("Music");
-    Load("old.page.shtml", kJazzPage);
+    LoadJazz("old.page.shtml");
     CommitPage(ws);
 
     EXPECT_EQ(site.read("old.shtml"), CommittedJazz());
@@ -103,8 +100,7 @@ TEST_F(CommitTest, AnOldFileThatAlreadyEndsInShtmlIsNeverDeleted) {
 }
 
 TEST_F(CommitTest, AnOldNameDifferingOnlyInLetterCaseIsKeptAsItMayBeTheNewFile) {
-    AnswerCategory("Music");
-    Load("index.SHTML", kJazzPage);
+    LoadJazz("index.SHTML");
     CommitPage(ws);
 
     EXPECT_EQ(site.read("index.shtml"), CommittedJazz());
@@ -112,8 +108,7 @@ TEST_F(CommitTest, AnOldNameDifferingOnlyInLetterCaseIsKeptAsItMayBeTheNewFile) 
 }
 
 TEST_F(CommitTest, ANameWithSeveralDotsKeepsItsFirstPartOnly) {
-    AnswerCategory("Music");
-    Load("my.page.htm", kJazzPage);
+    LoadJazz("my.page.htm");
     CommitPage(ws);
 
     EXPECT_EQ(site.read("my.shtml"), CommittedJazz());
@@ -121,8 +116,7 @@ TEST_F(CommitTest, ANameWithSeveralDotsKeepsItsFirstPartOnly) {
 }
 
 TEST_F(CommitTest, ANameWithoutADotGainsTheShtmlExtension) {
-    AnswerCategory("Music");
-    Load("readme", kJazzPage);
+    LoadJazz("readme");
     const CommitResult result = CommitPage(ws);
 
     EXPECT_EQ(result.writtenPath, site.file("readme.shtml"));

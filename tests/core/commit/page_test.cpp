@@ -25,8 +25,7 @@ TEST_F(CommitTest, WithTheCategoryOptionOffLoadingLeavesThePanelAlone) {
 }
 
 TEST_F(CommitTest, LoadingAMissingPageClearsItAndKeepsThePreviousKeywordList) {
-    AnswerCategory("Music");
-    Load("jazz.html", kJazzPage);
+    LoadJazz("jazz.html");
     LoadPage(ws, site.file("none.html"));
 
     EXPECT_EQ(ws.page.path, site.file("none.html"));
@@ -52,8 +51,7 @@ TEST_F(CommitTest, BrowsingLoadsTheChosenPageWithTheWebPageFilter) {
 }
 
 TEST_F(CommitTest, BrowsingThatChoosesNothingKeepsTheCurrentPage) {
-    AnswerCategory("Music");
-    Load("jazz.html", kJazzPage);
+    LoadJazz("jazz.html");
     BrowsePage(ws);  // cancelled
     prompt.fileAnswers.push_back(site.path() + "*.*");
     BrowsePage(ws);

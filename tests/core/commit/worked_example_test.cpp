@@ -17,8 +17,7 @@ protected:
         CommitTest::SetUp();
         const NodeId menu = ws.tree.appendMenu("Music", "www.acme.com/index.html");
         jazzLink = ws.tree.appendItem(menu, "Jazz", "www.acme.com/jazz.html");
-        AnswerCategory("Music");
-        Load("jazz.html", kJazzPage);
+        LoadJazz("jazz.html");
     }
 };
 

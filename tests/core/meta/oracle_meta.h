@@ -11,19 +11,9 @@
 
 #include "app/text.h"
 #include "markup/scan.h"
+#include "support/oracle_steps.h"
 
 namespace wk::oracle {
-
-inline constexpr std::size_t npos = std::string::npos;
-
-inline std::string ReplaceAllNoCase(std::string_view text, std::string_view from, std::string_view to) {
-    std::string out;
-    std::size_t start = 0;
-    for (std::size_t hit; (hit = FindNoCase(text, from, start)) != npos; start = hit + from.size())
-        out.append(text.substr(start, hit - start)).append(to);
-    out.append(text.substr(start));
-    return out;
-}
 
 inline void Repeat(std::string& text, std::string_view from, std::string_view to) {
     while (text.find(from) != npos) text = ReplaceAll(text, from, to);
