@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "app/memory_tuning.h"
 #include "core/markup/page_samples.h"
 #include "markup/normalise.h"
 #include "markup/scan.h"
@@ -87,4 +88,12 @@ BENCHMARK(BM_HostileKeywords)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileDescription)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileNormalise)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+// The program's own start: large page buffers stay on the heap.
+int main(int argc, char** argv) {
+    wk::KeepLargeBuffersOnTheHeap();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

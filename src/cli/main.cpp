@@ -4,6 +4,7 @@
 #include <iostream>
 #include <unistd.h>
 
+#include "app/memory_tuning.h"
 #include "app/settings.h"
 #include "app/startup.h"
 #include "cli/cli.h"
@@ -75,6 +76,7 @@ GlobalOptions ParseGlobals(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    wk::KeepLargeBuffersOnTheHeap();
     const CommandTable table = AllCommands();
     try {
         GlobalOptions g = ParseGlobals(argc, argv);

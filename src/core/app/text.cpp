@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace wk {
 
@@ -24,23 +25,44 @@ bool EndsWith(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
+namespace {
+
+char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+
+// The next position at or after from, before end, holding c; end when none.
+std::size_t NextByte(std::string_view text, char c, std::size_t from, std::size_t end) {
+    const void* hit = std::memchr(text.data() + from, c, end - from);
+    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data()) : end;
+}
+
+}  // namespace
+
 std::size_t FindNoCase(std::string_view haystack, std::string_view needle, std::size_t from) {
     if (from > haystack.size()) return std::string::npos;
     if (needle.empty()) return from;
-    const char first = AsciiLower(needle[0]);
-    const std::size_t last = haystack.size() - std::min(haystack.size(), needle.size());
-    if (haystack.size() < needle.size()) return std::string::npos;
-    for (std::size_t i = from; i <= last; ++i) {
-        if (AsciiLower(haystack[i]) != first) continue;
-        if (EqualsNoCase(haystack.substr(i, needle.size()), needle)) return i;
+    if (haystack.size() - from < needle.size()) return std::string::npos;
+    // Candidates are found with memchr for either case of the first letter;
+    // each case keeps its own next position, so the page is passed once.
+    const std::size_t end = haystack.size() - needle.size() + 1;
+    const char lower = AsciiLower(needle[0]);
+    const char upper = AsciiUpper(needle[0]);
+    std::size_t nextLower = NextByte(haystack, lower, from, end);
+    std::size_t nextUpper = upper == lower ? end : NextByte(haystack, upper, from, end);
+    while (true) {
+        const std::size_t i = std::min(nextLower, nextUpper);
+        if (i >= end) return std::string::npos;
+        if (EqualsNoCase(haystack.substr(i + 1, needle.size() - 1), needle.substr(1))) return i;
+        if (i == nextLower) nextLower = NextByte(haystack, lower, i + 1, end);
+        if (i == nextUpper) nextUpper = NextByte(haystack, upper, i + 1, end);
     }
-    return std::string::npos;
 }
 
 std::size_t FindLastNoCase(std::string_view haystack, std::string_view needle) {
     if (needle.size() > haystack.size()) return std::string::npos;
+    const char first = AsciiLower(needle.empty() ? '\0' : needle[0]);
     for (std::size_t i = haystack.size() - needle.size() + 1; i-- > 0;)
-        if (EqualsNoCase(haystack.substr(i, needle.size()), needle)) return i;
+        if ((needle.empty() || AsciiLower(haystack[i]) == first) && EqualsNoCase(haystack.substr(i, needle.size()), needle))
+            return i;
     return std::string::npos;
 }
 
