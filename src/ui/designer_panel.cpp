@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -41,8 +40,15 @@ QWidget* CaptionedGroup(const QString& caption, std::initializer_list<QWidget*> 
     return group;
 }
 
-QComboBox* ListBox(const char* name, const char* hint, bool editable) {
+QStringList Shown(const auto& entries) {
+    QStringList shown;
+    for (std::string_view entry : entries) shown << ShownText(std::string(entry));
+    return shown;
+}
+
+QComboBox* ListBox(const char* name, const char* hint, bool editable, const QStringList& entries) {
     auto* box = new QComboBox;
+    box->addItems(entries);
     box->setObjectName(QString::fromLatin1(name));
     box->setToolTip(QString::fromLatin1(hint));
     box->setEditable(editable);
@@ -50,6 +56,16 @@ QComboBox* ListBox(const char* name, const char* hint, bool editable) {
     // Every typed text counts as it stands ("1" on the way to "14"), so
     // nothing may complete it to a list entry.
     if (editable) box->setCompleter(nullptr);
+    return box;
+}
+
+// chkBold and chkItalic: each caption shows the look its box gives.
+QCheckBox* StyleBox(const char* name, const QString& caption, void (QFont::*look)(bool)) {
+    auto* box = new QCheckBox(caption);
+    box->setObjectName(QString::fromLatin1(name));
+    QFont font = box->font();
+    (font.*look)(true);
+    box->setFont(font);
     return box;
 }
 
@@ -109,6 +125,10 @@ DesignerPanel::DesignerPanel(Workspace& ws, QWidget* parent) : QWidget(parent), 
         ScrollPalette(ws_, value);
         changed();
     });
+    connect(palette_, &PalettePopup::dismissed, this, [this] {
+        TogglePalette(ws_, ws_.designer.paletteMark - 1);  // a second opening under the same box closes it
+        changed();
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture_, 0, Qt::AlignLeft);
@@ -120,58 +140,38 @@ DesignerPanel::DesignerPanel(Workspace& ws, QWidget* parent) : QWidget(parent), 
 DesignerPanel::~DesignerPanel() { delete palette_.data(); }
 
 QWidget* DesignerPanel::buildControls() {
-    cmbElement_ = ListBox("cmbElement", kElementHint, true);
-    for (Element element : kAllElements) cmbElement_->addItem(ShownText(std::string(ElementName(element))));
+    std::vector<std::string_view> elements;
+    for (Element element : kAllElements) elements.push_back(ElementName(element));
+    cmbElement_ = ListBox("cmbElement", kElementHint, true, Shown(elements));
     cmbElement_->setMinimumWidth(150);
-    connect(cmbElement_, &QComboBox::editTextChanged, this, [this](const QString& text) {
-        SetElementText(ws_, TypedText(text));
-        changed();
-    });
+    connect(cmbElement_, &QComboBox::editTextChanged, this, onText(SetElementText));
     cmbElement_->lineEdit()->installEventFilter(this);
 
-    cmbFont_ = ListBox("cmbFont", kFontHint, false);
-    for (std::string_view entry : kFontEntries) cmbFont_->addItem(ShownText(std::string(entry)));
+    cmbFont_ = ListBox("cmbFont", kFontHint, false, Shown(kFontEntries));
     cmbFont_->setMinimumWidth(130);
-    connect(cmbFont_, &QComboBox::textActivated, this, [this](const QString& entry) {
-        ApplyFontChoice(ws_, TypedText(entry));
-        changed();
-    });
+    connect(cmbFont_, &QComboBox::textActivated, this, onText(ApplyFontChoice));
     cmbFont_->installEventFilter(this);
 
-    cmbSize_ = ListBox("cmbSize", kSizeHint, true);
-    for (std::string_view entry : kSizeEntries) cmbSize_->addItem(ShownText(std::string(entry)));
+    cmbSize_ = ListBox("cmbSize", kSizeHint, true, Shown(kSizeEntries));
     cmbSize_->setFixedWidth(64);
-    connect(cmbSize_, &QComboBox::editTextChanged, this, [this](const QString& text) {
-        ApplySize(ws_, TypedText(text));
-        changed();
-    });
+    connect(cmbSize_, &QComboBox::editTextChanged, this, onText(ApplySize));
 
-    chkBold_ = new QCheckBox(QStringLiteral("B"));
-    chkBold_->setObjectName(QStringLiteral("chkBold"));
-    QFont boldFont = chkBold_->font();
-    boldFont.setBold(true);
-    chkBold_->setFont(boldFont);
-    connect(chkBold_, &QCheckBox::clicked, this, [this](bool ticked) {
-        ApplyBold(ws_, ticked);
-        changed();
-    });
-    chkItalic_ = new QCheckBox(QStringLiteral("I"));
-    chkItalic_->setObjectName(QStringLiteral("chkItalic"));
-    QFont italicFont = chkItalic_->font();
-    italicFont.setItalic(true);
-    chkItalic_->setFont(italicFont);
-    connect(chkItalic_, &QCheckBox::clicked, this, [this](bool ticked) {
-        ApplyItalic(ws_, ticked);
-        changed();
-    });
+    chkBold_ = StyleBox("chkBold", QStringLiteral("B"), &QFont::setBold);
+    chkItalic_ = StyleBox("chkItalic", QStringLiteral("I"), &QFont::setItalic);
+    for (auto [box, apply] : {std::pair{chkBold_, &ApplyBold}, std::pair{chkItalic_, &ApplyItalic}}) {
+        connect(box, &QCheckBox::clicked, this, [this, apply](bool ticked) {
+            apply(ws_, ticked);
+            changed();
+        });
+    }
 
     txtColor1_ = ColorBox(1);
     txtColor0_ = ColorBox(0);
-    QToolButton* cmdColor1 = ColorButton(1);
-    QToolButton* cmdColor0 = ColorButton(0);
+    cmdColor1_ = ColorButton(1);
+    cmdColor0_ = ColorButton(0);
     for (int box : {0, 1}) {
         colorBox(box)->installEventFilter(this);
-        connect(box == 1 ? cmdColor1 : cmdColor0, &QToolButton::clicked, this, [this, box] {
+        connect(colorButton(box), &QToolButton::clicked, this, [this, box] {
             TogglePalette(ws_, box);
             changed();
         });
@@ -184,12 +184,14 @@ QWidget* DesignerPanel::buildControls() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(6);
+    // Made in the order they stand, left to right and row by row, which Tab follows.
+    QWidget* elementGroup = CaptionedGroup(QStringLiteral("Display Element:"), {cmbElement_}, controls);
     fontGroup_ = CaptionedGroup(QStringLiteral("Font:"), {cmbFont_}, controls);
     sizeGroup_ = CaptionedGroup(QStringLiteral("Size:"), {cmbSize_}, controls);
     styleGroup_ = CaptionedGroup(QStringLiteral("Style:"), {chkBold_, chkItalic_}, controls);
-    color1Group_ = CaptionedGroup(QStringLiteral("Color:"), {txtColor1_, cmdColor1}, controls);
-    color0Group_ = CaptionedGroup(QStringLiteral("Color:"), {txtColor0_, cmdColor0}, controls);
-    grid->addWidget(CaptionedGroup(QStringLiteral("Display Element:"), {cmbElement_}, controls), 0, 0);
+    color1Group_ = CaptionedGroup(QStringLiteral("Color:"), {txtColor1_, cmdColor1_}, controls);
+    color0Group_ = CaptionedGroup(QStringLiteral("Color:"), {txtColor0_, cmdColor0_}, controls);
+    grid->addWidget(elementGroup, 0, 0);
     grid->addWidget(fontGroup_, 0, 1);
     grid->addWidget(sizeGroup_, 0, 2);
     grid->addWidget(styleGroup_, 0, 3);
@@ -202,12 +204,21 @@ QWidget* DesignerPanel::buildControls() {
     return controls;
 }
 
+std::function<void(const QString&)> DesignerPanel::onText(void (*command)(Workspace&, const std::string&)) {
+    return [this, command](const QString& text) {
+        command(ws_, TypedText(text));
+        changed();
+    };
+}
+
 void DesignerPanel::changed() {
     refresh();
     emit styleChanged();
 }
 
 QLabel* DesignerPanel::colorBox(int box) const { return box == 1 ? txtColor1_ : txtColor0_; }
+
+QToolButton* DesignerPanel::colorButton(int box) const { return box == 1 ? cmdColor1_ : cmdColor0_; }
 
 void DesignerPanel::refresh() {
     showControls();
@@ -243,6 +254,8 @@ void DesignerPanel::showPalette() {
     const DesignerState& d = ws_.designer;
     palette_->showScroll(d.scroll);
     if (d.paletteMark == 0) {
+        // The keyboard goes back to the button that opened the palette.
+        if (palette_->hasFocus()) colorButton(d.colorTarget == "B" ? 1 : 0)->setFocus();
         palette_->hide();
         return;
     }
@@ -252,23 +265,14 @@ void DesignerPanel::showPalette() {
         host->installEventFilter(this);
     }
     QLabel* box = colorBox(d.paletteMark - 1);
-    if (palette_->isHidden()) showWhole(box);
     palette_->move(PaletteSpot(box, palette_->height(), host));
+    const bool opening = palette_->isHidden();
     palette_->show();
     palette_->raise();
+    if (opening) palette_->startChoosing();
 }
 
-// A box scrolled out of sight comes into view before its palette opens.
-void DesignerPanel::showWhole(QWidget* box) {
-    for (QWidget* outer = parentWidget(); outer; outer = outer->parentWidget()) {
-        if (auto* area = qobject_cast<QScrollArea*>(outer)) {
-            area->ensureWidgetVisible(box, 0, 0);
-            return;
-        }
-    }
-}
-
-// An open palette follows its box when the panel is resized or scrolled.
+// An open palette follows its box when the panel is resized or moved.
 void DesignerPanel::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     showPalette();

@@ -4,11 +4,14 @@
 // state of its own: every action runs the workspace's designer command, then
 // refresh() shows the designer state and the style afresh.
 #include <QPointer>
+#include <functional>
+#include <string>
 #include <QWidget>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QToolButton;
 
 namespace wk {
 struct Workspace;
@@ -39,11 +42,13 @@ protected:
 
 private:
     QWidget* buildControls();
+    // A box's reaction to its text: the designer command, then the outcome shown.
+    std::function<void(const QString&)> onText(void (*command)(Workspace&, const std::string&));
     void changed();
     void showControls();
     void showPalette();
-    void showWhole(QWidget* box);
     QLabel* colorBox(int box) const;
+    QToolButton* colorButton(int box) const;
 
     Workspace& ws_;
     PreviewPicture* picture_;
@@ -54,6 +59,8 @@ private:
     QCheckBox* chkItalic_;
     QLabel* txtColor0_;
     QLabel* txtColor1_;
+    QToolButton* cmdColor0_;
+    QToolButton* cmdColor1_;
     QWidget* fontGroup_;
     QWidget* sizeGroup_;
     QWidget* styleGroup_;

@@ -1,16 +1,16 @@
 #pragma once
-// The toolbar's pictures, drawn by the program itself so that they look the
-// same on every desktop, with or without an icon theme.
+// The program's pictures, bundled or drawn by the program itself so that they
+// look the same on every desktop, with or without an icon theme.
 #include <QIcon>
 
 namespace wk::ui {
 
+// The menu builder's pictures, in 16 and 32 pixels: "new", "open", "delete",
+// "up", "down", and "menu" and "item" for the tree's nodes.
+QIcon BuilderIcon(const QString& name);
+
+// The other toolbar commands' pictures, drawn in the builder pictures' colours.
 enum class IconKind {
-    NewNode,
-    EditNode,
-    DeleteNode,
-    MoveUp,
-    MoveDown,
     Boilerplate,
     Browse,
     Category,

@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
@@ -25,6 +24,7 @@
 #include "ui/menu_builder_panel.h"
 #include "ui/status_panels.h"
 #include "ui/text_bridge.h"
+#include "ui/wrapping_button.h"
 
 namespace wk::ui {
 namespace {
@@ -48,8 +48,9 @@ QWidget* Column(int number, const QString& name, QLayout* content) {
     return column;
 }
 
+// Captions wrap, so that the long ones leave the columns narrow.
 QPushButton* Button(const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption);
+    auto* button = new WrappingButton(caption);
     button->setObjectName(name);
     return button;
 }
@@ -63,6 +64,21 @@ QLabel* Caption(const QString& text, QWidget* buddy) {
     return label;
 }
 
+QStringList ShownTexts(const std::vector<std::string>& texts) {
+    QStringList shown;
+    for (const std::string& text : texts) shown << ShownText(text);
+    return shown;
+}
+
+// Puts a text into a box without the box's own reaction to an edit, and only
+// a different text, so that the caret stays where the user types.
+template <typename Box>
+void ShowQuietly(Box* box, QString (Box::*shown)() const, void (Box::*show)(const QString&), const QString& text) {
+    if ((box->*shown)() == text) return;
+    const QSignalBlocker quiet(box);
+    (box->*show)(text);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Workspace& ws, QWidget* parent) : QMainWindow(parent), ws_(ws) {
@@ -71,32 +87,36 @@ MainWindow::MainWindow(Workspace& ws, QWidget* parent) : QMainWindow(parent), ws
 
     designer_ = new DesignerPanel(ws_);
     builder_ = new MenuBuilderPanel(ws_);
-    // The builder's own buttons save default.mnu too.
+    // The designer saves menu.ufm and the builder's own buttons default.mnu.
+    connect(designer_, &DesignerPanel::styleChanged, this, &MainWindow::showNotices);
     connect(builder_, &MenuBuilderPanel::treeChanged, this, &MainWindow::showNotices);
     buildMenuBar();
     buildToolBar();
 
-    auto* columns = new QSplitter(Qt::Horizontal);
-    columns->setChildrenCollapsible(false);
-    columns->addWidget(buildSetUpColumn());
-    columns->addWidget(buildDesignColumn());
-    columns->addWidget(buildCommitColumn());
-    columns->setStretchFactor(0, 0);
-    columns->setStretchFactor(1, 1);
-    columns->setStretchFactor(2, 0);
-    columns->setSizes({230, 480, 300});
-    setCentralWidget(columns);
-
-    statusBar()->setObjectName("SB");
+    QWidget* const steps[] = {buildSetUpColumn(), buildDesignColumn(), buildCommitColumn()};
     panels_ = new StatusPanels;
-    statusBar()->addWidget(panels_, 1);
     connect(panels_, &StatusPanels::panelClicked, this, &MainWindow::statusPanelClicked);
 
-    resize(1024, 700);
+    // Everything on display before the columns are first measured: until the
+    // window is shown, layouts keep what they measured, even of controls
+    // hidden since.
     showWorkspace();
     showMagnifier();
     builder_->reload();
     designer_->refresh();
+
+    auto* columns = new QSplitter(Qt::Horizontal);
+    columns->setChildrenCollapsible(false);
+    for (QWidget* step : steps) columns->addWidget(step);
+    // The outer columns start as narrow as their contents allow, the designer
+    // taking the rest; a larger window widens each in proportion.
+    const int setUp = steps[0]->minimumSizeHint().width(), commit = steps[2]->minimumSizeHint().width();
+    columns->setSizes({setUp, 1024 - setUp - commit, commit});
+    setCentralWidget(columns);
+    // After the columns, so that Tab reaches the status bar last.
+    statusBar()->setObjectName("SB");
+    statusBar()->addWidget(panels_, 1);
+    resize(1024, 700);
     // What start-up could not save is said once the window is up.
     QTimer::singleShot(0, this, &MainWindow::showNotices);
 }
@@ -107,13 +127,18 @@ QWidget* MainWindow::buildSetUpColumn() {
     auto* boilerplateBox = new QGroupBox("Boilerplate");
     auto* summary = new QFormLayout(boilerplateBox);
     summary->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    // Each entry under its name, so that the column can stay narrow.
+    summary->setRowWrapPolicy(QFormLayout::WrapAllRows);
+    summary->setVerticalSpacing(2);
     static const char* const names[] = {"Site URL:", "Organisation:", "Author:", "Copyright:", "Local source:"};
     for (std::size_t i = 0; i < boilerplate_.size(); ++i) {
         boilerplate_[i] = new QLabel;
         // Long entries are cut at the column's edge; the tooltip shows them whole.
         boilerplate_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         boilerplate_[i]->setTextFormat(Qt::PlainText);
-        summary->addRow(names[i], boilerplate_[i]);
+        auto* name = new QLabel(names[i]);
+        name->setForegroundRole(QPalette::PlaceholderText);  // quieter than the entry under it
+        summary->addRow(name, boilerplate_[i]);
     }
     auto* edit = new QPushButton("Edit Boilerplate...");
     edit->setObjectName("btnEditBoilerplate");
@@ -166,28 +191,16 @@ QWidget* MainWindow::buildSetUpColumn() {
 }
 
 QWidget* MainWindow::buildDesignColumn() {
-    // The designer's preview is wide; on a small screen it scrolls rather
-    // than pushing the other columns out of the window.
-    auto* designerArea = new QScrollArea;
-    designerArea->setWidget(designer_);
-    designerArea->setWidgetResizable(true);
-    designerArea->setFrameShape(QFrame::NoFrame);
-
     auto* builderBox = new QGroupBox("Menu Builder");
     auto* builderLayout = new QVBoxLayout(builderBox);
     builderLayout->setContentsMargins(4, 4, 4, 4);
     builderLayout->addWidget(builder_);
 
-    auto* parts = new QSplitter(Qt::Vertical);
-    parts->setChildrenCollapsible(false);
-    parts->addWidget(designerArea);
-    parts->addWidget(builderBox);
-    parts->setStretchFactor(0, 3);
-    parts->setStretchFactor(1, 2);
-    parts->setSizes({330, 230});
-
+    // The designer takes the height its preview needs at the column's width;
+    // the tree takes the rest.
     auto* content = new QVBoxLayout;
-    content->addWidget(parts);
+    content->addWidget(designer_);
+    content->addWidget(builderBox, 1);
     return Column(2, "Design and build the menus", content);
 }
 
@@ -292,20 +305,13 @@ void MainWindow::showExpertControls() {
 }
 
 void MainWindow::showPage() {
-    const QString path = PathToQt(ws_.page.path);
-    if (page_->text() != path) {
-        const QSignalBlocker quiet(page_);
-        page_->setText(path);
-    }
+    ShowQuietly(page_, &QLineEdit::text, &QLineEdit::setText, PathToQt(ws_.page.path));
     words_->clear();
-    for (const std::string& word : ws_.page.keywordEntries) words_->addItem(ShownText(word));
-    const QString description = ShownText(ws_.page.description);
-    if (description_->toPlainText() != description) {
-        const QSignalBlocker quiet(description_);
-        description_->setPlainText(description);
-    }
+    words_->addItems(ShownTexts(ws_.page.keywordEntries));
+    ShowQuietly(description_, &QPlainTextEdit::toPlainText, &QPlainTextEdit::setPlainText,
+                ShownText(ws_.page.description));
     candidates_->clear();
-    for (const std::string& candidate : ws_.page.descriptionCandidates) candidates_->addItem(ShownText(candidate));
+    candidates_->addItems(ShownTexts(ws_.page.descriptionCandidates));
     candidates_->setEnabled(candidates_->count() > 0);
 }
 

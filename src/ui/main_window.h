@@ -59,6 +59,8 @@ private:
     QWidget* buildCommitColumn();
     QToolButton* addToolButton(const char* name, const QString& text, const QString& tooltip, IconKind icon,
                                void (MainWindow::*slot)());
+    // Runs a workspace command and shows its outcome.
+    void runOnWorkspace(void (*command)(Workspace&));
     // Runs a menu builder command and shows its outcome.
     void runBuilder(void (MenuBuilderPanel::*command)());
     // After every command: the workspace on display, and what could not be saved said once.

@@ -52,10 +52,12 @@ void MainWindow::openBoilerplate() {
     if (outcome == BoilerplateDialog::Outcome::Quit) QApplication::quit();
 }
 
-void MainWindow::browsePage() {
-    BrowsePage(ws_);
+void MainWindow::runOnWorkspace(void (*command)(Workspace&)) {
+    command(ws_);
     afterCommand();
 }
+
+void MainWindow::browsePage() { runOnWorkspace(BrowsePage); }
 
 void MainWindow::pageTyped(const QString& text) {
     LoadPage(ws_, PathFromQt(text));
@@ -70,10 +72,7 @@ void MainWindow::descriptionChosen(int index) {
     showPage();
 }
 
-void MainWindow::changeCategory() {
-    ChangeCategory(ws_);
-    afterCommand();
-}
+void MainWindow::changeCategory() { runOnWorkspace(ChangeCategory); }
 
 void MainWindow::commitPage() {
     const CommitResult result = CommitPage(ws_);
@@ -86,15 +85,9 @@ void MainWindow::commitPage() {
 
 void MainWindow::previewPage() { comingLater("The preview"); }
 
-void MainWindow::setAnchor() {
-    AskAnchor(ws_);
-    afterCommand();
-}
+void MainWindow::setAnchor() { runOnWorkspace(AskAnchor); }
 
-void MainWindow::setFilter() {
-    AskFilter(ws_);
-    afterCommand();
-}
+void MainWindow::setFilter() { runOnWorkspace(AskFilter); }
 
 void MainWindow::setExpertMode(bool on) {
     SetExpertMode(ws_, on);
@@ -121,8 +114,7 @@ void MainWindow::statusPanelClicked(int number) {
         AskCategory(ws_, "Page Category Modification", "Enter the Page Category");
         afterCommand();
     } else if (number == 6) {
-        ToggleCredits(ws_);
-        afterCommand();
+        runOnWorkspace(ToggleCredits);
     } else {
         openBoilerplate();
     }

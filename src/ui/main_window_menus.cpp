@@ -59,20 +59,23 @@ void MainWindow::buildMenuBar() {
     QAction* up = AddEntry(builder, "mnuUp", "Move Selected Item UP", QKeySequence(Qt::ALT | Qt::Key_Up));
     QAction* down = AddEntry(builder, "mnudown", "Move Selected Item DOWN", QKeySequence(Qt::ALT | Qt::Key_Down));
     QAction* incinerate = AddEntry(builder, "mnuDelete", "Delete Selected item", QKeySequence(Qt::Key_Delete));
-    // Delete incinerates only while the menu builder has the focus, so the
-    // key keeps its ordinary meaning in the page and description boxes.
-    incinerate->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    builder_->addAction(incinerate);
+    // Delete, Alt+Up and Alt+Down work on the tree only while the menu builder
+    // has the focus, so that elsewhere the keys keep their ordinary meaning:
+    // Delete in the page and description boxes, Alt+Down opening a list box.
+    for (QAction* treeKey : {incinerate, up, down}) {
+        treeKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        builder_->addAction(treeKey);
+    }
     const std::pair<QAction*, void (MenuBuilderPanel::*)()> builderEntries[] = {
         {newNode, &MenuBuilderPanel::newNode},  {openNode, &MenuBuilderPanel::editNode},
         {up, &MenuBuilderPanel::moveUp},        {down, &MenuBuilderPanel::moveDown},
         {incinerate, &MenuBuilderPanel::deleteNode}};
-    static const IconKind icons[] = {IconKind::NewNode, IconKind::EditNode, IconKind::MoveUp, IconKind::MoveDown,
-                                     IconKind::DeleteNode};
+    // The builder's own pictures, so that the toolbar and the builder's buttons match.
+    static const char* const icons[] = {"new", "open", "up", "down", "delete"};
     static const char* const shortNames[] = {"New", "Edit", "Up", "Down", "Delete"};
     for (std::size_t i = 0; i < std::size(builderEntries); ++i) {
         auto [action, command] = builderEntries[i];
-        action->setIcon(ToolbarIcon(icons[i]));
+        action->setIcon(BuilderIcon(QString::fromLatin1(icons[i])));
         action->setIconText(shortNames[i]);
         action->setToolTip(action->text());
         connect(action, &QAction::triggered, this, [this, command] { runBuilder(command); });

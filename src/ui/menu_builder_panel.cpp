@@ -10,25 +10,15 @@
 #include <QVBoxLayout>
 
 #include "app/commands_menu.h"
+#include "ui/icons.h"
 #include "ui/node_dialog.h"
 #include "ui/text_bridge.h"
-
-// Resources of a static library are registered by hand.
-static void InitBuilderIcons() { Q_INIT_RESOURCE(builder_icons); }
 
 namespace wk::ui {
 
 namespace {
 
 constexpr int kNodeIdRole = Qt::UserRole;
-
-// A bundled icon in both sizes: name16.png and name32.png.
-QIcon BuilderIcon(const QString& name) {
-    QIcon icon;
-    for (int size : {16, 32})
-        icon.addFile(QStringLiteral(":/builder/%1%2.png").arg(name).arg(size), QSize(size, size));
-    return icon;
-}
 
 QIcon NodeIcon(NodeKind kind) { return BuilderIcon(kind == NodeKind::Menu ? "menu" : "item"); }
 
@@ -45,7 +35,6 @@ QTreeWidgetItem* NodeItem(const MenuTree& tree, NodeId id) {
 }  // namespace
 
 MenuBuilderPanel::MenuBuilderPanel(Workspace& ws, QWidget* parent) : QWidget(parent), ws_(ws) {
-    InitBuilderIcons();
     tv_ = new QTreeWidget(this);
     tv_->setObjectName(QStringLiteral("TV"));
     tv_->setHeaderHidden(true);
@@ -103,20 +92,17 @@ void MenuBuilderPanel::runNodeDialog(bool edit) {
     changed();
 }
 
-void MenuBuilderPanel::deleteNode() {
-    DeleteSelected(ws_);
+template <typename Command>
+void MenuBuilderPanel::run(Command command) {
+    command(ws_);
     changed();
 }
 
-void MenuBuilderPanel::moveUp() {
-    MoveSelectedUp(ws_);
-    changed();
-}
+void MenuBuilderPanel::deleteNode() { run(DeleteSelected); }
 
-void MenuBuilderPanel::moveDown() {
-    MoveSelectedDown(ws_);
-    changed();
-}
+void MenuBuilderPanel::moveUp() { run(MoveSelectedUp); }
+
+void MenuBuilderPanel::moveDown() { run(MoveSelectedDown); }
 
 void MenuBuilderPanel::changed() {
     reload();

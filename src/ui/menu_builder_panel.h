@@ -35,6 +35,9 @@ protected:
 
 private:
     void runNodeDialog(bool edit);
+    // Runs a tree command of the workspace, then shows the tree it leaves.
+    template <typename Command>
+    void run(Command command);
     void treeClicked();
     void selectionMoved(QTreeWidgetItem* current);
     void showSelectedLink();

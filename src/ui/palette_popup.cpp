@@ -1,7 +1,9 @@
 #include "ui/palette_popup.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -30,6 +32,24 @@ QWidget* Swatch(int index, QWidget* parent) {
     return swatch;
 }
 
+// A frame round the marked swatch, dark and light so it shows on every colour.
+class SwatchMarker : public QWidget {
+public:
+    explicit SwatchMarker(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        resize(kSwatchWidth, kSwatchHeight);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(QPen(Qt::black, 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+        painter.setPen(QPen(Qt::white, 2));
+        painter.drawRect(rect().adjusted(3, 3, -3, -3));
+    }
+};
+
 }  // namespace
 
 PalettePopup::PalettePopup(QWidget* parent) : QFrame(parent) {
@@ -41,6 +61,9 @@ PalettePopup::PalettePopup(QWidget* parent) : QFrame(parent) {
     swatchArea_->setFixedSize(kSwatchWidth, kVisibleSwatches * kSwatchHeight);
     swatchArea_->installEventFilter(this);
     for (int i = 0; i < kSwatchCount; ++i) Swatch(i, swatchArea_)->installEventFilter(this);
+
+    marker_ = new SwatchMarker(swatchArea_);
+    setFocusPolicy(Qt::StrongFocus);
 
     scrollBar_ = new QScrollBar(Qt::Vertical, this);
     scrollBar_->setObjectName(QStringLiteral("VScroll1"));
@@ -63,6 +86,45 @@ void PalettePopup::showScroll(int scroll) {
             swatch->move(0, SwatchTop(swatch->property(kSwatchProperty).toInt(), scroll));
     const QSignalBlocker quiet(scrollBar_);
     scrollBar_->setValue(scroll);
+    showMarker();
+}
+
+void PalettePopup::startChoosing() {
+    marked_ = scrollBar_->value();
+    setFocus(Qt::PopupFocusReason);
+    showMarker();
+}
+
+// The marked swatch stays in view: the palette scrolls as the scroll bar would.
+void PalettePopup::mark(int swatch) {
+    marked_ = qBound(0, swatch, kSwatchCount - 1);
+    const int top = scrollBar_->value();
+    if (marked_ < top)
+        scrollBar_->setValue(marked_);
+    else if (marked_ >= top + kVisibleSwatches)
+        scrollBar_->setValue(marked_ - kVisibleSwatches + 1);
+    showMarker();
+}
+
+void PalettePopup::showMarker() {
+    marker_->move(0, SwatchTop(marked_, scrollBar_->value()));
+    marker_->raise();
+}
+
+void PalettePopup::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up: mark(marked_ - 1); break;
+    case Qt::Key_Down: mark(marked_ + 1); break;
+    case Qt::Key_PageUp: mark(marked_ - kVisibleSwatches); break;
+    case Qt::Key_PageDown: mark(marked_ + kVisibleSwatches); break;
+    case Qt::Key_Home: mark(0); break;
+    case Qt::Key_End: mark(kSwatchCount - 1); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: emit swatchPicked(marked_); break;
+    case Qt::Key_Escape: emit dismissed(); break;
+    default: QFrame::keyPressEvent(event);
+    }
 }
 
 bool PalettePopup::eventFilter(QObject* watched, QEvent* event) {

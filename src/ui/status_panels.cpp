@@ -1,16 +1,40 @@
 #include "ui/status_panels.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include "app/workspace.h"
 #include "ui/text_bridge.h"
 
 namespace wk::ui {
 
+StatusPanel::StatusPanel(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::TabFocus); }
+
 void StatusPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
     QLabel::mouseReleaseEvent(event);
+}
+
+void StatusPanel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+        emit clicked();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+// The focus shows as the style's focus frame inside the panel's bevel.
+void StatusPanel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect();
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {

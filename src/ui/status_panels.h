@@ -11,16 +11,20 @@ struct StatusBar;
 
 namespace wk::ui {
 
+// A panel reacts to a click, and to Space or Enter once Tab has brought the
+// focus to it, since some of its commands are nowhere else.
 class StatusPanel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit StatusPanel(QWidget* parent = nullptr);
 
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 class StatusPanels : public QWidget {

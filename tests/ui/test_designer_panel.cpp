@@ -19,6 +19,16 @@
 using wk::Element;
 using wk::ui::DesignerPanel;
 
+namespace {
+
+// The samples' places in the full-size picture.
+const std::pair<const char*, QRect> kSamples[] = {
+    {"lblMenuBar", {4, 116, 693, 25}},   {"lblMenuBarHighlight", {404, 116, 57, 25}},
+    {"lblMenu", {404, 140, 121, 77}},    {"lblMenuHighlight", {404, 164, 121, 24}},
+    {"lblMenuSpine", {404, 140, 13, 77}}};
+
+}  // namespace
+
 class DesignerPanelTest : public QObject {
     Q_OBJECT
 
@@ -60,19 +70,40 @@ class DesignerPanelTest : public QObject {
 private slots:
     void samplesSitAtTheirPlaces() {
         Fixture f;
+        f.panel.resize(760, 700);  // room for the whole picture
         QWidget* picture = f.get<QWidget>("Picture1");
         QVERIFY(picture);
-        const std::pair<const char*, QRect> samples[] = {
-            {"lblMenuBar", {4, 116, 693, 25}},   {"lblMenuBarHighlight", {404, 116, 57, 25}},
-            {"lblMenu", {404, 140, 121, 77}},    {"lblMenuHighlight", {404, 164, 121, 24}},
-            {"lblMenuSpine", {404, 140, 13, 77}}};
-        for (const auto& [name, geometry] : samples) {
+        QCOMPARE(picture->size(), QSize(701, 220));
+        for (const auto& [name, geometry] : kSamples) {
             QWidget* sample = f.get<QWidget>(name);
             QVERIFY2(sample && sample->parentWidget() == picture, name);
             QCOMPARE(sample->geometry(), geometry);
         }
         // The bar sample is drawn in the bar's background colour (default #000080).
         QCOMPARE(f.sampleColorAt("lblMenuBar", {1, 1}), QColor(0, 0, 128));
+    }
+
+    void aNarrowPanelShrinksThePictureWithItsSamples() {
+        Fixture f;
+        f.panel.resize(480, 700);
+        QWidget* picture = f.get<QWidget>("Picture1");
+        QVERIFY(picture->width() < 480);
+        const qreal scale = picture->width() / 701.0;
+        QCOMPARE(picture->height(), qRound(220 * scale));  // the picture keeps its shape
+        for (const auto& [name, full] : kSamples) {
+            const QRect shown = f.get<QWidget>(name)->geometry();
+            const QRectF scaled(full.x() * scale, full.y() * scale, full.width() * scale, full.height() * scale);
+            QVERIFY2(qAbs(shown.x() - scaled.x()) <= 1 && qAbs(shown.y() - scaled.y()) <= 1, name);
+            QVERIFY2(qAbs(shown.width() - scaled.width()) <= 1 && qAbs(shown.height() - scaled.height()) <= 1, name);
+        }
+        // Edges shared at full size stay shared: the drop-down hangs straight under its highlight.
+        QCOMPARE(f.get<QWidget>("lblMenu")->x(), f.get<QWidget>("lblMenuBarHighlight")->x());
+        QCOMPARE(f.get<QWidget>("lblMenuSpine")->geometry().left(), f.get<QWidget>("lblMenu")->geometry().left());
+        QCOMPARE(f.get<QWidget>("lblMenu")->y(), f.get<QWidget>("lblMenuBarHighlight")->geometry().bottom());
+        // A click still lands on the sample drawn under it.
+        f.click("lblMenuHighlight");
+        QCOMPARE(f.ws.designer.elementText, std::string("Menu Highlight"));
+        QCOMPARE(f.sampleColorAt("lblMenuHighlight", {1, 1}), QColor(0, 255, 255));
     }
 
     void clickingASampleSelectsItsElement() {
@@ -227,6 +258,46 @@ private slots:
         QCOMPARE(f.get<QWidget>("Lb211")->y(), 0);
         QCOMPARE(f.get<QWidget>("Lb222")->y(), 11 * wk::kSwatchHeight);
         QCOMPARE(f.get<QScrollBar>("VScroll1")->maximum(), 211);
+    }
+
+    void thePaletteAnswersTheKeyboard() {
+        Fixture f;
+        auto* button = f.get<QToolButton>("cmdColor1");
+        auto open = [&] {
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Space);
+            QWidget* palette = f.get<QWidget>("pbxColor");
+            QVERIFY(palette->isVisible());
+            QCOMPARE(QApplication::focusWidget(), palette);
+        };
+        auto palette = [&] { return f.get<QWidget>("pbxColor"); };
+
+        open();
+        for (int i = 0; i < 3; ++i) QTest::keyClick(palette(), Qt::Key_Down);
+        QTest::keyClick(palette(), Qt::Key_Return);
+        QVERIFY(!palette()->isVisible());
+        QCOMPARE(f.style(Element::MenuBar).BackColor, wk::SwatchColor(3));  // #999999
+        QCOMPARE(QApplication::focusWidget(), button);  // back where it started
+
+        // The marked swatch stays in view: the palette scrolls with it.
+        open();
+        QTest::keyClick(palette(), Qt::Key_End);
+        QCOMPARE(f.ws.designer.scroll, wk::kPaletteScrollMax);
+        QCOMPARE(f.get<QScrollBar>("VScroll1")->value(), wk::kPaletteScrollMax);
+        QTest::keyClick(palette(), Qt::Key_Up);
+        QTest::keyClick(palette(), Qt::Key_Space);
+        QCOMPARE(f.style(Element::MenuBar).BackColor, wk::SwatchColor(221));
+
+        // Escape closes the palette and changes nothing.
+        open();
+        QCOMPARE(f.ws.designer.scroll, wk::kPaletteScrollMax);
+        QTest::keyClick(palette(), Qt::Key_Home);
+        QCOMPARE(f.ws.designer.scroll, 0);
+        QTest::keyClick(palette(), Qt::Key_Escape);
+        QVERIFY(!palette()->isVisible());
+        QCOMPARE(f.ws.designer.paletteMark, 0);
+        QCOMPARE(f.style(Element::MenuBar).BackColor, wk::SwatchColor(221));
+        QCOMPARE(QApplication::focusWidget(), button);
     }
 
     void pickingASwatchColoursTheSampleAndSaves() {

@@ -34,12 +34,13 @@ namespace {
 
 const char* const kStoredBoilerplate = "www.acme.com\r\nAcme Ltd\r\nWeb Team\r\nAcme 2005\r\n";
 
-// Runs action on the first boilerplate dialog that opens while the caller waits in it.
-void WhenBoilerplateOpens(std::function<void(BoilerplateDialog&)> action) {
+// Runs action on the first dialog of type T that opens while the caller waits in it.
+template <typename T>
+void WhenDialogOpens(std::function<void(T&)> action) {
     auto* timer = new QTimer;
     QObject::connect(timer, &QTimer::timeout, [timer, action] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<BoilerplateDialog*>(w);
+            auto* dialog = qobject_cast<T*>(w);
             if (!dialog || !dialog->isVisible()) continue;
             timer->stop();
             timer->deleteLater();
@@ -48,6 +49,18 @@ void WhenBoilerplateOpens(std::function<void(BoilerplateDialog&)> action) {
         }
     });
     timer->start(10);
+}
+
+void WhenBoilerplateOpens(std::function<void(BoilerplateDialog&)> action) {
+    WhenDialogOpens<BoilerplateDialog>(std::move(action));
+}
+
+// The widgets Tab visits, in order, from the window itself round to it again.
+QList<QWidget*> TabChain(QWidget* window) {
+    QList<QWidget*> chain;
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) chain << w;
+    return chain;
 }
 
 // A check box reacts to clicks on its box and caption only, so click near its left edge.
@@ -246,11 +259,136 @@ private slots:
         QCOMPARE(f.prompt.count("yesno"), std::size_t{1});  // asks before incinerating a menu
     }
 
-    void theWindowFitsA1024By700Screen() {
-        Fixture f;
-        const QSize least = f.window->minimumSizeHint().expandedTo(f.window->minimumSize());
+    void theWholeWindowShowsAt1024By700_data() {
+        QTest::addColumn<bool>("expert");
+        QTest::newRow("plain") << false;
+        QTest::newRow("expert") << true;  // the expert's commands make columns 1 and 3 taller
+    }
+    void theWholeWindowShowsAt1024By700() {
+        QFETCH(bool, expert);
+        wk::test::TempFolder folder;
+        folder.write("boilerplate.sgt", std::string(kStoredBoilerplate) + "/srv/site/\r\n");
+        folder.write("expert.sgt", expert ? "1\r\n" : "0\r\n");
+        folder.write("default.mnu", "");  // the large display, with its larger fonts
+        wk::ScriptedPrompt prompt;
+        wk::Workspace ws(folder.path(), prompt);
+        auto window = wk::ui::StartMainWindow(ws);
+        window->show();
+        // Measured as the window first shows: it takes its size from what it measures then.
+        const QSize least = window->minimumSize().expandedTo(window->minimumSizeHint());
         QVERIFY2(least.width() <= 1024 && least.height() <= 700,
                  qPrintable(QString("%1 x %2").arg(least.width()).arg(least.height())));
+        QCOMPARE(window->size(), QSize(1024, 700));
+
+        // Nothing is cut off or has to be scrolled to.
+        QStringList controls = {"Picture1", "cmbElement", "cmbFont", "cmbSize", "chkBold", "chkItalic",
+                                "txtColor1", "cmdColor1", "txtColor0", "cmdColor0", "TV", "cmdDown",
+                                "chkAdd4", "chkExpert", "cmdCommit", "cmdHelp", "chkTip"};
+        if (expert) controls << "cmdAnchor" << "cmdFilter" << "cmdUpgrade" << "cmdRemove";
+        for (const QString& name : controls) {
+            auto* control = window->findChild<QWidget*>(name);
+            QVERIFY2(control && control->isVisible(), qPrintable(name));
+            // Not squeezed below what it needs (a size set in code counts over the hint).
+            QSize least = control->minimumSizeHint();
+            if (control->minimumWidth() > 0) least.setWidth(control->minimumWidth());
+            if (control->minimumHeight() > 0) least.setHeight(control->minimumHeight());
+            const int leastHeight = control->hasHeightForWidth() ? control->heightForWidth(control->width())
+                                                                 : least.height();
+            QVERIFY2(control->width() >= least.width() && control->height() >= leastHeight, qPrintable(name));
+            QCOMPARE(control->visibleRegion().boundingRect(), control->rect());
+        }
+        // The preview keeps its shape at the width it gets.
+        auto* picture = window->findChild<QWidget*>("Picture1");
+        QCOMPARE(picture->height(), picture->heightForWidth(picture->width()));
+    }
+
+    void tabReachesEveryControlInTheOrderTheyStand() {
+        Fixture f;
+        f.click("chkExpert");  // all commands on show
+        const QList<QWidget*> chain = TabChain(f.window.get());
+        for (QAbstractButton* button : f.window->findChildren<QAbstractButton*>()) {
+            // Unnamed: the toolbar's copies of menu entries, which have their keys.
+            if (button->objectName().isEmpty() || !button->isVisible() || !button->isEnabled()) continue;
+            QVERIFY2(chain.contains(button), qPrintable(button->objectName()));
+        }
+        // The status bar's commands have no other way in from the keyboard.
+        for (int n = 1; n <= 6; ++n) QVERIFY(chain.contains(f.panel(n)));
+        // Left to right, column by column, then the status bar.
+        const char* const order[] = {"chkAdd0", "chkExpert", "cmdAnchor", "cmdFilter", "cmbElement", "cmbFont",
+                                     "cmbSize",  "chkBold",   "chkItalic", "cmdColor1", "cmdColor0",  "TV",
+                                     "cmdNew",   "cmdDown",   "txtPage",   "cmdCommit", "cmdUpgrade", "cmdRemove",
+                                     "cmdHelp",  "SBPanel1",  "SBPanel6"};
+        for (std::size_t i = 1; i < std::size(order); ++i) {
+            const qsizetype before = chain.indexOf(f.find<QWidget>(order[i - 1]));
+            const qsizetype after = chain.indexOf(f.find<QWidget>(order[i]));
+            QVERIFY2(before >= 0 && before < after, order[i]);
+        }
+    }
+
+    void aStatusPanelAnswersSpaceAndEnter() {
+        Fixture f;
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.panel(6)->setFocus();
+        QTest::keyClick(f.panel(6), Qt::Key_Space);
+        QVERIFY(f.ws.status.credits);
+        QTest::keyClick(f.panel(6), Qt::Key_Return);
+        QVERIFY(!f.ws.status.credits);
+        QTest::keyClick(f.panel(6), Qt::Key_A);  // other keys do nothing
+        QVERIFY(!f.ws.status.credits);
+    }
+
+    void theShortcutsRunTheirCommandsFromAnywhere() {
+        Fixture f;
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        auto* description = f.find<QPlainTextEdit>("txtDescription");
+        description->setFocus();
+        QTest::keyClick(description, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(f.prompt.count("file"), std::size_t{1});  // the page chooser
+        QTest::keyClick(description, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(f.window->statusBar()->currentMessage().startsWith("The preview"));
+        QTest::keyClick(description, Qt::Key_F1);
+        QVERIFY(f.window->statusBar()->currentMessage().startsWith("The help"));
+        QString opened;
+        WhenDialogOpens<QDialog>([&](QDialog& dialog) {
+            opened = dialog.windowTitle();
+            dialog.reject();
+        });
+        QTest::keyClick(description, Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(!opened.isEmpty());  // the add dialog
+        QVERIFY(f.ws.tree.empty());
+    }
+
+    void treeKeysMoveNodesOnlyFromTheMenuBuilder() {
+        Fixture f;
+        QVERIFY(wk::AddNode(f.ws, {true, "Shop", "www.acme.com/shop.html"}));
+        QVERIFY(wk::AddNode(f.ws, {true, "News", "www.acme.com/news.html"}));
+        auto labels = [&] {
+            QStringList shown;
+            for (wk::NodeId menu : f.ws.tree.menus()) shown << QString::fromStdString(f.ws.tree.node(menu).label);
+            return shown;
+        };
+        const QStringList start = labels();
+        f.window->findChild<wk::ui::MenuBuilderPanel*>()->reload();
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        // Alt+Down opens a list box elsewhere, and moves nothing.
+        auto* font = f.find<QWidget>("cmbFont");
+        font->setFocus();
+        QTest::keyClick(font, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(labels(), start);
+        QWidget* list = QApplication::activePopupWidget();
+        QVERIFY(list);
+        QTest::keyClick(list, Qt::Key_Escape);
+
+        auto* tree = f.find<QWidget>("TV");
+        tree->setFocus();
+        const bool selectedFirst = f.ws.tree.selected() == f.ws.tree.menus().front();
+        QTest::keyClick(tree, selectedFirst ? Qt::Key_Down : Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(labels(), (QStringList{start[1], start[0]}));
+        QTest::keyClick(tree, selectedFirst ? Qt::Key_Up : Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(labels(), start);
     }
 
     void expertModeShowsItsCommandsAndIsStored() {
@@ -423,6 +561,19 @@ private slots:
         QCOMPARE(prompt.count("message"), std::size_t{1});
         QVERIFY(ws.notices.empty());
         QVERIFY(ws.options.expert);  // the value in memory holds for this run
+    }
+
+    void aStyleThatCannotBeSavedIsSaidAtOnce() {
+        wk::test::TempFolder folder;
+        folder.write("not-a-folder", "x");
+        wk::ScriptedPrompt prompt;
+        wk::Workspace ws(folder.file("not-a-folder") + "/", prompt);
+        MainWindow window(ws);
+        window.show();
+        Click(window.findChild<QCheckBox*>("chkItalic"));  // the designer saves menu.ufm
+        QCOMPARE(prompt.count("message"), std::size_t{1});
+        QVERIFY(prompt.asked.at(0).text.find("Settings cannot be saved") != std::string::npos);
+        QVERIFY(ws.notices.empty());
     }
 
     void laterCommandsSayTheyComeLater() {
