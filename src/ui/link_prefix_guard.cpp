@@ -1,5 +1,6 @@
 #include "ui/link_prefix_guard.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -35,6 +36,14 @@ bool LinkPrefixGuard::eventFilter(QObject* watched, QEvent* event) {
         // The box places the caret first (a middle click may also paste).
         box_->event(event);
         keepCaretAfterPrefix();
+        return true;
+    }
+    if (event->type() == QEvent::FocusIn) {
+        // Tabbing in selects the whole link, so the first key typed would
+        // reset it and be lost; typing goes after the link instead.
+        box_->event(event);
+        const Qt::FocusReason reason = static_cast<const QFocusEvent&>(*event).reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) box_->end(false);
         return true;
     }
     return false;

@@ -160,6 +160,17 @@ private slots:
         QCOMPARE(url->cursorPosition(), 4);
     }
 
+    void tabbingIntoTheLinkTypesAfterThePrefix() {
+        Fixture f;
+        NodeDialog dialog(f.ws, NodeDialog::Mode::Add);
+        Show(dialog);
+        QTest::keyClicks(Name(dialog), "Music");
+        QTest::keyClick(Name(dialog), Qt::Key_Tab);
+        QVERIFY(Url(dialog)->hasFocus());
+        QTest::keyClicks(Url(dialog), "acme.com");
+        QCOMPARE(Url(dialog)->text(), QString("www.acme.com"));
+    }
+
     void enterInTheNameMovesToTheLinkAndPerformsOk() {
         Fixture f;
         NodeDialog dialog(f.ws, NodeDialog::Mode::Add);
