@@ -1,12 +1,12 @@
+#include <algorithm>
 #include <vector>
 
 #include "app/text.h"
+#include "markup/no_break_space.h"
 #include "markup/scan.h"
 
 namespace wk {
 namespace {
-
-constexpr char kNoBreakSpace = '\xA0';
 
 // "<" in front when missing; text after the first ">" dropped when the anchor
 // does not end with ">".
@@ -22,13 +22,17 @@ std::string NormaliseAnchor(std::string_view anchor) {
 
 bool IsClosingAnchor(std::string_view anchor) { return anchor.size() > 1 && anchor[1] == '/'; }
 
+// Cuts the text before the first stop found after its first character.
+void CutBefore(std::string& text, std::size_t stop) {
+    if (stop != std::string::npos && stop > 0) text.resize(stop);
+}
+
 // "<BODY>" gives "<BODY", "</head>" gives "<head".
 std::string TagPrefix(std::string anchor) {
     if (IsClosingAnchor(anchor)) anchor.erase(1, 1);
-    for (const char stop : {' ', kNoBreakSpace, '>'}) {
-        const std::size_t at = anchor.find(stop);
-        if (at != std::string::npos && at > 0) anchor.resize(at);
-    }
+    CutBefore(anchor, anchor.find(' '));
+    CutBefore(anchor, FindNoBreakSpace(anchor));
+    CutBefore(anchor, anchor.find('>'));
     return anchor;
 }
 
@@ -37,7 +41,8 @@ std::string TagPrefix(std::string anchor) {
 std::string AttributeFilter(std::string_view anchor, std::string_view attribute) {
     const std::size_t at = FindNoCase(anchor, attribute);
     if (at == std::string_view::npos) return {};
-    const std::size_t end = anchor.find_first_of(std::string_view(" \xA0>", 3), at + attribute.size());
+    const std::size_t valueStart = at + attribute.size();
+    const std::size_t end = std::min(anchor.find_first_of(" >", valueStart), FindNoBreakSpace(anchor, valueStart));
     return std::string(anchor.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at));
 }
 

@@ -14,7 +14,8 @@ inline constexpr std::size_t kDescriptionCap = 1024;
 
 // The sentence of text starting at position p (the first character is 1; 0
 // counts as 1), up to and including the mark of its ". ", "! " or "? "; a
-// sentence with fewer than two spaces has the following sentences joined on.
+// sentence with fewer than two spaces (plain or no-break, as NoBreakSpaceAt
+// reads them) has the following sentences joined on.
 std::string GetSentence(std::string_view text, std::size_t p);
 
 // The text without its last sentence, or empty.

@@ -2,16 +2,21 @@
 
 #include <algorithm>
 
+#include "markup/no_break_space.h"
+
 namespace wk {
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\xA0'; }
-
-// Fewer than two spaces (plain or no-break) in the stretch.
+// Fewer than two spaces in the stretch: plain spaces and no-break spaces, in
+// either of the forms a page may hold them in, count.
 bool TooShortToStandAlone(std::string_view stretch) {
     int spaces = 0;
-    for (const char c : stretch)
-        if (IsSpace(c) && ++spaces == 2) return false;
+    for (std::size_t i = 0; i < stretch.size(); ++i) {
+        const std::size_t noBreak = NoBreakSpaceAt(stretch, i);
+        if (stretch[i] != ' ' && noBreak == 0) continue;
+        if (++spaces == 2) return false;
+        if (noBreak > 1) i += noBreak - 1;
+    }
     return true;
 }
 

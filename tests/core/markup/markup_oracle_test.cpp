@@ -36,11 +36,26 @@ TEST(MarkupOracle, LongSpaceRunsAroundHeadTagsNormaliseAsTheStepsSay) {
 
 TEST(MarkupOracle, RandomPagesTakeTheBlockWhereTheStepsSay) {
     std::mt19937 random(17);
-    const std::vector<std::string> anchors = {
-        "<BODY>",   "body", "</head>", "<b>",    "<div class=\"x\">", "<p id=\"a\" class=\"x\">",
-        "<p id=a>", "<B",   "</p>",    "<x>junk"};
-    const std::vector<std::string> parts = {"<div", "<DIV ",  "<p ",     " class=\"x\"", " id=\"a\"", " id=a", ">",
-                                            "<b>",  "<BODY>", "</head>", "</P>",         "text",      " ",     "<B"};
+    const std::vector<std::string> anchors = {"<BODY>",
+                                              "body",
+                                              "</head>",
+                                              "<b>",
+                                              "<div class=\"x\">",
+                                              "<p id=\"a\" class=\"x\">",
+                                              "<p id=a>",
+                                              "<B",
+                                              "</p>",
+                                              "<x>junk",
+                                              "<p\xA0id=\"a\">",
+                                              "<p\xC2\xA0id=\"a\">",
+                                              "<div class=\"x\"\xC2\xA0id=a>",
+                                              "<p id=\"a\xC3\xA0\">",
+                                              "<p\xC3\xA0>"};
+    const std::vector<std::string> parts = {
+        "<div",       "<DIV ", "<p ",    " class=\"x\"", " id=\"a\"", " id=a",
+        ">",          "<b>",   "<BODY>", "</head>",      "</P>",      "text",
+        " ",          "<B",    "\xA0",   "\xC2",         "\xC3",      " id=\"a\xC3\xA0\"",
+        "<p\xC3\xA0>"};
     std::uniform_int_distribution<std::size_t> pick(0, parts.size() - 1);
     for (int round = 0; round < 6000; ++round) {
         std::string page;

@@ -11,6 +11,39 @@
 
 namespace wk::oracle {
 
+// The text split into characters from left to right: a lead byte followed by
+// the continuation bytes it asks for is one UTF-8 character, any other byte a
+// character by itself.
+inline std::vector<std::string> Characters(std::string_view text) {
+    std::vector<std::string> characters;
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char b = static_cast<unsigned char>(text[i]);
+        const std::size_t length = b >= 0xC2 && b <= 0xDF   ? 2
+                                   : b >= 0xE0 && b <= 0xEF ? 3
+                                   : b >= 0xF0 && b <= 0xF4 ? 4
+                                                            : 1;
+        bool whole = i + length <= text.size();
+        for (std::size_t k = 1; whole && k < length; ++k)
+            whole = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
+        const std::size_t taken = whole ? length : 1;
+        characters.emplace_back(text.substr(i, taken));
+        i += taken;
+    }
+    return characters;
+}
+
+inline bool IsNoBreakSpace(const std::string& character) { return character == "\xA0" || character == "\xC2\xA0"; }
+
+// The byte position of the first no-break space character starting at or after from.
+inline std::size_t FindNoBreakSpace(std::string_view text, std::size_t from = 0) {
+    std::size_t at = 0;
+    for (const std::string& character : Characters(text)) {
+        if (at >= from && IsNoBreakSpace(character)) return at;
+        at += character.size();
+    }
+    return npos;
+}
+
 inline std::string ExtractTagContent(std::string_view page, std::string_view tag) {
     const std::string t(tag);
     const std::size_t spaced = FindNoCase(page, "<" + t + " ");
@@ -40,8 +73,10 @@ inline std::string InsertAtAnchor(const std::string& page, std::string anchor, c
     if (anchor.back() != '>' && anchor.find('>') != npos) anchor = anchor.substr(0, anchor.find('>'));
     std::string prefix = anchor;
     if (prefix.size() > 1 && prefix[1] == '/') prefix.erase(1, 1);
-    for (const char stop : {' ', '\xA0', '>'})
-        if (prefix.find(stop) != npos && prefix.find(stop) > 0) prefix = prefix.substr(0, prefix.find(stop));
+    if (prefix.find(' ') != npos && prefix.find(' ') > 0) prefix = prefix.substr(0, prefix.find(' '));
+    if (FindNoBreakSpace(prefix) != npos && FindNoBreakSpace(prefix) > 0)
+        prefix = prefix.substr(0, FindNoBreakSpace(prefix));
+    if (prefix.find('>') != npos && prefix.find('>') > 0) prefix = prefix.substr(0, prefix.find('>'));
     std::vector<std::string> filters;
     for (const std::string attribute : {"id=", "class="}) {
         const std::size_t at = FindNoCase(anchor, attribute);
@@ -49,10 +84,10 @@ inline std::string InsertAtAnchor(const std::string& page, std::string anchor, c
         std::string filter = anchor.substr(at);
         const std::size_t space = filter.find(' ', attribute.size());
         if (space != npos) filter = filter.substr(0, space);
-        for (const char stop : {'\xA0', '>'}) {
-            const std::size_t cut = filter.find(stop, attribute.size());
-            if (cut != npos) filter = filter.substr(0, cut);
-        }
+        const std::size_t noBreak = FindNoBreakSpace(filter, attribute.size());
+        if (noBreak != npos) filter = filter.substr(0, noBreak);
+        const std::size_t gt = filter.find('>', attribute.size());
+        if (gt != npos) filter = filter.substr(0, gt);
         filters.push_back(filter);
     }
     std::size_t chosen = FindNoCase(page, prefix);

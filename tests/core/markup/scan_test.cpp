@@ -176,6 +176,29 @@ TEST(InsertAtAnchor, ClassAndIdFiltersChooseTheElement) {
     EXPECT_EQ(second, "<div class=\"menu\">a</div><div id=\"x\" class=\"nav\">[M]b</div>");
 }
 
+TEST(InsertAtAnchor, ANoBreakSpaceInTheAnchorEndsTheTagNameInEitherForm) {
+    const std::string page = "<p>x</p><div class=\"menu\">a</div><div class=\"nav\">b</div>";
+    const std::string expected = "<p>x</p><div class=\"menu\">a</div><div class=\"nav\">[M]b</div>";
+    EXPECT_EQ(InsertAtAnchor(page,
+                             "<div\xA0"
+                             "class=\"nav\">",
+                             "[M]"),
+              expected);
+    // Typed text is UTF-8: the whole pair goes, not only its second byte.
+    EXPECT_EQ(InsertAtAnchor(page,
+                             "<div\xC2\xA0"
+                             "class=\"nav\">",
+                             "[M]"),
+              expected);
+    EXPECT_EQ(InsertAtAnchor(page, "<div class=\"nav\"\xC2\xA0id=\"x\">", "[M]"), page);
+    EXPECT_EQ(InsertAtAnchor(page,
+                             "<div id=\"x\"\xC2\xA0"
+                             "class=\"nav\">",
+                             "[M]"),
+              page);
+    EXPECT_EQ(InsertAtAnchor("<div id=\"x\">a</div>", "<div id=\"x\"\xC2\xA0>", "[M]"), "<div id=\"x\">[M]a</div>");
+}
+
 TEST(InsertAtAnchor, NoMatchingElementLeavesThePageUnchanged) {
     EXPECT_EQ(InsertAtAnchor(kAnchorPage, "<div class=\"side\">", "[M]"), kAnchorPage);
     EXPECT_EQ(InsertAtAnchor(kAnchorPage, "<table>", "[M]"), kAnchorPage);

@@ -23,6 +23,14 @@ TEST(GetSentence, ShortSentencesTakeTheirSuccessorsAlong) {
                           1),
               "A\xA0"
               "b c.");
+    // The UTF-8 no-break space counts once; the 0xA0 byte inside "à" is no space.
+    EXPECT_EQ(GetSentence("A\xC2\xA0"
+                          "b c. Next is here.",
+                          1),
+              "A\xC2\xA0"
+              "b c.");
+    EXPECT_EQ(GetSentence("Voil\xC3\xA0 tout. Next is here.", 1), "Voil\xC3\xA0 tout. Next is here.");
+    EXPECT_EQ(GetSentence("Voil\xC3\xA0\xC2\xA0tout. Next is here.", 1), "Voil\xC3\xA0\xC2\xA0tout. Next is here.");
     // A short last sentence has nothing to take along.
     EXPECT_EQ(GetSentence("Yes. Go", 1), "Yes. Go");
     EXPECT_EQ(GetSentence("Yes. ", 1), "Yes.");

@@ -40,7 +40,8 @@ TEST(MetaOracle, LongRandomPagesHitTheCaps) {
 
 TEST(MetaOracle, SentenceRoutinesAgreeAtEveryPosition) {
     std::mt19937 random(13);
-    const std::vector<std::string> parts = {"a", "bc", " ", " ", "\xA0", ".", "!", "?", ". ", "! ", "? ", "x y z"};
+    const std::vector<std::string> parts = {"a",  "bc",   " ",    " ",    "\xA0", "\xC2", "\xC3", "\xE2\x80", "\xF0",
+                                            "\x80", ".",    "!",    "?",    ". ",   "! ",   "? ",   "x y z"};
     std::uniform_int_distribution<std::size_t> pick(0, parts.size() - 1);
     for (int round = 0; round < 3000; ++round) {
         std::string text;

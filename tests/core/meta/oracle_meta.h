@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/text.h"
+#include "core/markup/oracle_markup.h"
 #include "markup/scan.h"
 #include "support/oracle_steps.h"
 
@@ -101,8 +102,6 @@ inline std::string GenerateKeywords(std::string_view page) {
     return list;
 }
 
-inline bool IsSpace(char c) { return c == ' ' || c == '\xA0'; }
-
 // p counts from 1.
 inline std::string GetSentence(const std::string& text, std::size_t p) {
     std::size_t e = npos;
@@ -117,7 +116,7 @@ inline std::string GetSentence(const std::string& text, std::size_t p) {
         s = text.substr(p - 1);
     if (!s.empty()) {
         int spaces = 0;
-        for (const char c : s) spaces += IsSpace(c) ? 1 : 0;
+        for (const std::string& c : Characters(s)) spaces += c == " " || IsNoBreakSpace(c) ? 1 : 0;
         if (spaces < 2) {
             const std::string next = GetSentence(text, p + s.size() + 1);
             if (!next.empty()) s += " " + next;
