@@ -14,6 +14,11 @@ Arguments ParseArguments(const std::vector<std::string>& words, const std::set<s
     Arguments args;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
+        if (word == "--") {
+            // The usual end of the options: a label or entry may begin with "--".
+            args.positional.insert(args.positional.end(), words.begin() + static_cast<long>(i) + 1, words.end());
+            break;
+        }
         if (word.size() > 2 && word.rfind("--", 0) == 0) {
             std::string name = word;
             std::string value;

@@ -27,7 +27,8 @@ struct Arguments {
     std::string get(const std::string& option, const std::string& fallback = {}) const;
 };
 // Options named in valued take the next word; options in flags take none.
-// Anything else beginning with "--" is a usage error.
+// Anything else beginning with "--" is a usage error; after a lone "--" every
+// word is positional.
 Arguments ParseArguments(const std::vector<std::string>& words, const std::set<std::string>& valued,
                          const std::set<std::string>& flags = {});
 // The positional count must lie between min and max.

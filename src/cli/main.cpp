@@ -39,7 +39,8 @@ void PrintUsage(const CommandTable& table, std::ostream& out) {
            "Global options:\n"
            "  --app-folder DIR  the folder that holds the settings files\n"
            "  --yes             answer Yes to every Yes/No question\n"
-           "  --help, --version\n\nCommands:\n";
+           "  --help, --version\n"
+           "  --                the words after it are entries even when they begin with -\n\nCommands:\n";
     for (const auto& [words, entry] : table.entries) out << "  " << entry.usage << "\n      " << entry.summary << "\n";
 }
 
@@ -55,6 +56,11 @@ GlobalOptions ParseGlobals(int argc, char** argv) {
     GlobalOptions g;
     for (int i = 1; i < argc; ++i) {
         std::string word = argv[i];
+        if (word == "--") {
+            // Everything after "--" belongs to the command, even words that look like options.
+            g.rest.insert(g.rest.end(), argv + i, argv + argc);
+            break;
+        }
         if (word == "--app-folder") {
             if (i + 1 >= argc) throw wk::cli::UsageError("--app-folder needs a folder");
             g.appFolder = argv[++i];
@@ -115,7 +121,9 @@ int main(int argc, char** argv) {
         wk::cli::Context context{ws, prompt, {g.rest.begin() + static_cast<long>(used), g.rest.end()}, std::cout,
                                  std::cerr};
         int status = found->second.run(context);
-        for (const std::string& notice : ws.notices) std::cerr << notice << "\n";
+        // A notice is a message box in the desktop program: here a "title: text" line.
+        for (const std::string& notice : ws.notices)
+            prompt.message(wk::kNoticeTitle, notice, wk::MessageIcon::Exclamation);
         return status;
     } catch (const wk::cli::UsageError& e) {
         std::cerr << "webkestrane: " << e.what() << "\nTry 'webkestrane --help'.\n";

@@ -9,6 +9,7 @@
 
 #include "app/commands_menu.h"
 #include "app/commands_settings.h"
+#include "app/settings.h"
 #include "markup/commit.h"
 #include "markup/page.h"
 #include "ui/boilerplate_dialog.h"
@@ -31,7 +32,7 @@ void MainWindow::showNotices() {
         const QString text = ShownText(notice);
         if (shownNotices_.contains(text)) continue;
         shownNotices_ << text;
-        ws_.prompt->message("Settings not saved", notice, MessageIcon::Exclamation);
+        ws_.prompt->message(kNoticeTitle, notice, MessageIcon::Exclamation);
     }
 }
 

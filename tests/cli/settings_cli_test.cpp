@@ -75,6 +75,23 @@ TEST(BoilerplateCommand, RefusesAnEmptyEntry) {
     EXPECT_EQ(run.status, 2);
 }
 
+TEST(OptionsCommand, ASettingThatCannotBeSavedIsSaidAsTheWindowSaysIt) {
+    TempFolder scratch;
+    // The folder's parent is missing, so the settings file cannot be written.
+    const std::string app = scratch.path() + "missing/settings/";
+    auto run = RunCli({"--app-folder", app, "options", "set", "--expert", "on"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("Settings not saved: Settings cannot be saved in " + app, 0), 0u) << run.err;
+}
+
+TEST(GlobalOptions, AfterADoubleDashWordsThatLookLikeOptionsAreEntries) {
+    TempFolder app;
+    auto run = RunCliWithApp(app, {"boilerplate", "set", "--", "www.acme.com", "--Acme--", "-h", "--yes", "/srv/site"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(app.read("boilerplate.sgt"), "www.acme.com\r\n--Acme--\r\n-h\r\n--yes\r\n/srv/site/\r\n");
+}
+
 TEST(GlobalOptions, VersionHelpAndEnvironmentFolder) {
     auto run = RunCli({"--version"});
     EXPECT_EQ(run.status, 0);

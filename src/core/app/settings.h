@@ -27,6 +27,8 @@ std::string ApplicationFolder(const std::string& option, const std::string& exec
 // workspace's notices, and the program goes on with the value in memory.
 void SaveSetting(Workspace& ws, const std::string& name, const std::string& text);
 void ReportSettingWrite(Workspace& ws, const WriteOutcome& outcome);
+// The title under which the desktop program and the command line say a notice.
+inline constexpr const char* kNoticeTitle = "Settings not saved";
 
 // The single settings readers of the start-up table.
 bool ReadCreditsSetting(const std::string& appFolder);
