@@ -1,5 +1,7 @@
 #include "ui/designer_panel.h"
 
+#include <utility>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -8,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -46,8 +49,31 @@ QStringList Shown(const auto& entries) {
     return shown;
 }
 
-QComboBox* ListBox(const char* name, const char* hint, bool editable, const QStringList& entries) {
-    auto* box = new QComboBox;
+// A combo box that tells a choice from its drop-down list, which counts even
+// when it repeats the text shown, from the activations Qt also reports when
+// typing ends (Enter, the focus leaving), which are no choice.
+class ListChoiceBox : public QComboBox {
+public:
+    std::function<void(const QString&)> onListChoice;
+
+    ListChoiceBox() {
+        connect(this, &QComboBox::textActivated, this, [this](const QString& text) {
+            if (std::exchange(listChoice_, false) && onListChoice) onListChoice(text);
+        });
+    }
+    // The list closes just before it reports the entry chosen from it.
+    void hidePopup() override {
+        QComboBox::hidePopup();
+        listChoice_ = true;
+        QTimer::singleShot(0, this, [this] { listChoice_ = false; });
+    }
+
+private:
+    bool listChoice_ = false;
+};
+
+ListChoiceBox* ListBox(const char* name, const char* hint, bool editable, const QStringList& entries) {
+    auto* box = new ListChoiceBox;
     box->addItems(entries);
     box->setObjectName(QString::fromLatin1(name));
     box->setToolTip(QString::fromLatin1(hint));
@@ -142,7 +168,9 @@ DesignerPanel::~DesignerPanel() { delete palette_.data(); }
 QWidget* DesignerPanel::buildControls() {
     std::vector<std::string_view> elements;
     for (Element element : kAllElements) elements.push_back(ElementName(element));
-    cmbElement_ = ListBox("cmbElement", kElementHint, true, Shown(elements));
+    ListChoiceBox* element = ListBox("cmbElement", kElementHint, true, Shown(elements));
+    element->onListChoice = onText(SetElementText);
+    cmbElement_ = element;
     cmbElement_->setMinimumWidth(150);
     connect(cmbElement_, &QComboBox::editTextChanged, this, onText(SetElementText));
     cmbElement_->lineEdit()->installEventFilter(this);
@@ -152,7 +180,9 @@ QWidget* DesignerPanel::buildControls() {
     connect(cmbFont_, &QComboBox::textActivated, this, onText(ApplyFontChoice));
     cmbFont_->installEventFilter(this);
 
-    cmbSize_ = ListBox("cmbSize", kSizeHint, true, Shown(kSizeEntries));
+    ListChoiceBox* size = ListBox("cmbSize", kSizeHint, true, Shown(kSizeEntries));
+    size->onListChoice = onText(ApplySize);
+    cmbSize_ = size;
     cmbSize_->setFixedWidth(64);
     connect(cmbSize_, &QComboBox::editTextChanged, this, onText(ApplySize));
 

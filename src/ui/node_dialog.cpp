@@ -125,17 +125,16 @@ bool NodeDialog::eventFilter(QObject* watched, QEvent* event) {
 
 // Answers whether the key was used up here.
 bool NodeDialog::nameKeyPressed(const QKeyEvent& key) {
-    if (IsEnter(key)) {
-        txtURL_->setFocus();
-        txtURL_->selectAll();
-        performOk();
-        return true;
-    }
-    // The width check sees the label as it is before the key takes effect.
-    if (mode_ == Mode::Add && LinkPrefixGuard::EditsText(key) &&
+    // The width check sees the label as it is before the key takes effect,
+    // Enter (and the OK it performs) included.
+    if (mode_ == Mode::Add && (IsEnter(key) || LinkPrefixGuard::EditsText(key)) &&
         MenuBarTooWide(ws_, TypedText(txtName_->text()), optMenu_->isChecked()))
         txtName_->setText(ShownText(ConfirmMenuBarWidth(ws_, TypedText(txtName_->text()))));
-    return false;
+    if (!IsEnter(key)) return false;
+    txtURL_->setFocus();
+    txtURL_->selectAll();
+    performOk();
+    return true;
 }
 
 bool NodeDialog::urlKeyPressed(const QKeyEvent& key) {

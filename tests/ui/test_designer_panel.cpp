@@ -1,7 +1,9 @@
 // The style designer panel: samples, element, font, size and style controls,
 // the Menu Spine's switched-off groups, and the colour palette.
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -154,6 +156,36 @@ private slots:
         QCOMPARE(f.get<QComboBox>("cmbFont")->currentText(), QString("Arial"));  // still showing "Menu"
         QTest::keyClicks(f.get<QComboBox>("cmbElement")->lineEdit(), "ighlight");
         QCOMPARE(BoxColor(f.get<QLabel>("txtColor1")), QColor(0, 255, 255));  // #00FFFF
+    }
+
+    // A choice from a list counts even when it repeats the text the box holds.
+    void choosingTheCurrentEntryAgainReshowsAndSaves() {
+        Fixture f;
+        const auto choose = [](QComboBox* box, const QString& entry) {
+            box->showPopup();
+            box->view()->setCurrentIndex(box->model()->index(box->findText(entry), 0));
+            QTest::keyClick(box->view(), Qt::Key_Return);
+        };
+        QLineEdit* size = f.get<QComboBox>("cmbSize")->lineEdit();
+        size->setFocus();
+        size->selectAll();
+        QTest::keyClicks(size, "14.0");
+        QCOMPARE(f.style(Element::MenuBar).FontSize, 14.0f);
+        choose(f.get<QComboBox>("cmbElement"), "Menu Bar");
+        QCOMPARE(size->text(), QString("14"));  // the stored size, shown afresh
+
+        const QString ufm = QString::fromStdString(f.folder.path()) + "menu.ufm";
+        QFile::remove(ufm);
+        choose(f.get<QComboBox>("cmbSize"), "14");
+        QVERIFY(QFile::exists(ufm));
+
+        // Typing a listed size and leaving the box is no choice: nothing runs again.
+        size->setFocus();
+        size->selectAll();
+        QTest::keyClicks(size, "12");
+        QFile::remove(ufm);
+        f.get<QComboBox>("cmbElement")->lineEdit()->setFocus();
+        QVERIFY(!QFile::exists(ufm));
     }
 
     void enterOnAnUnknownElementSaysSo() {

@@ -272,6 +272,21 @@ private slots:
         QCOMPARE(Name(dialog)->text(), QString(95, 'n') + "z");
     }
 
+    // Enter is a key press like any other: the width question comes before OK.
+    void enterAsksAboutTheWidthBeforeOk() {
+        Fixture f;
+        f.loadTree({{"M", "A", "www.a"}});
+        NodeDialog dialog(f.ws, NodeDialog::Mode::Add);
+        Show(dialog);
+        Name(dialog)->setText(QString(100, 'n'));
+        Url(dialog)->setText("www.n");
+        f.prompt.yesNoAnswers = {false};
+        QTest::keyClick(Name(dialog), Qt::Key_Return);
+        QCOMPARE(f.prompt.count("yesno"), std::size_t{1});
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(f.ws.tree.node(f.ws.tree.menus().at(1)).label, std::string(95, 'n'));
+    }
+
     void anItemOrAnItemSelectedIsNeverMeasured() {
         Fixture f;
         const std::string wide(94, 'w');
