@@ -26,7 +26,7 @@ bool FolderIsWritable(const std::string& folder) {
 bool FileExists(const std::string& folder, const std::string& name) {
     const std::string dir = NormaliseFolder(folder);
     if (dir.empty() || name.empty()) return false;
-    return ActiveFileSystem().read(dir + name).has_value();
+    return ActiveFileSystem().canRead(dir + name);
 }
 
 std::string ReadWholeFile(const std::string& folder, const std::string& name) {

@@ -50,6 +50,15 @@ std::optional<std::string> DiskFileSystem::read(const std::string& path) {
     return text;
 }
 
+bool DiskFileSystem::canRead(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    struct stat st {};
+    const bool isDirectory = ::fstat(::fileno(f), &st) == 0 && S_ISDIR(st.st_mode);
+    std::fclose(f);
+    return !isDirectory;
+}
+
 bool DiskFileSystem::writeAtomic(const std::string& path, const std::string& bytes, std::string& error) {
     std::string temp = path + ".wk-tmp-XXXXXX";
     int fd = ::mkstemp(temp.data());

@@ -19,6 +19,8 @@ public:
     virtual ~FileSystem() = default;
     // The whole file, or nothing when it cannot be opened for reading.
     virtual std::optional<std::string> read(const std::string& path) = 0;
+    // Whether the file can be opened for reading, without reading it.
+    virtual bool canRead(const std::string& path) = 0;
     // Replaces the file atomically: a temporary file in the same folder is
     // written, flushed and renamed over the target. On failure the target is
     // untouched and error says what went wrong.
@@ -36,6 +38,7 @@ public:
 class DiskFileSystem : public FileSystem {
 public:
     std::optional<std::string> read(const std::string& path) override;
+    bool canRead(const std::string& path) override;
     bool writeAtomic(const std::string& path, const std::string& bytes, std::string& error) override;
     bool append(const std::string& path, const std::string& bytes) override;
     bool remove(const std::string& path) override;
