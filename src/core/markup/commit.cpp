@@ -42,7 +42,7 @@ struct Commit {
 };
 
 void CheckPage(Commit& c) {
-    if (c.pageNamed() && !ReadPageFile(c.ws.page.path)) {
+    if (c.pageNamed() && !ActiveFileSystem().canRead(c.ws.page.path)) {
         c.ws.prompt->message("Target not Found",
                              "The file you have typed in or modified does not exist or the path is incorrect. "
                              "Please browse your target file again",
