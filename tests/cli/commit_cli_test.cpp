@@ -47,16 +47,6 @@ TEST_F(CommitCli, ReproducesTheWorkedExample) {
     EXPECT_EQ(Webkestrane({"menu"}).out, "1\tmenu\tJazz\twww.acme.com/jazz.shtml\n");
 }
 
-TEST_F(CommitCli, CommittingAgainDoesNotGrowThePage) {
-    Webkestrane({"commit", site.file("jazz.html"), "--category", "Music"});
-    const CliRun run = Webkestrane({"commit", site.file("jazz.shtml")});
-
-    std::string expected = CommittedJazz();
-    expected.replace(expected.find("<style>"), 7, "<style type=\"text/css\">");
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(site.read("jazz.shtml"), expected);
-}
-
 TEST_F(CommitCli, TheDescriptionOptionReplacesTheProposal) {
     const CliRun run =
         Webkestrane({"commit", site.file("jazz.html"), "--category", "Music", "--description", "All that jazz"});

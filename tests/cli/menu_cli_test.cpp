@@ -27,11 +27,6 @@ TEST_F(MenuCli, BuildsTheTreeWithTheAddDialogsPlacement) {
                                           "Blog\r\n2\r\nwww.home.com/blog\r\nAbout\r\n1\r\n\r\n");
 }
 
-TEST_F(MenuCli, AnEmptyTreeForcesAMenu) {
-    ASSERT_EQ(run({"menu", "add", "item", "Only", "www.only"}).status, 0);
-    EXPECT_EQ(tree(), "1\tmenu\tOnly\twww.only\n");
-}
-
 TEST_F(MenuCli, RefusedEntriesAndMissingNodesFailWithoutWriting) {
     build();
     const std::string before = folder.read("default.mnu");

@@ -44,12 +44,6 @@ TEST(FindNoCase, FoldsAsciiLettersOnly) {
     EXPECT_EQ(FindLastNoCase("<META a><meta b>", "<Meta"), 8u);
 }
 
-TEST(TrimSpaces, RemovesOnlyPlainSpaces) {
-    EXPECT_EQ(TrimSpaces("  a b  "), "a b");
-    EXPECT_EQ(TrimSpaces("\ta "), "\ta");
-    EXPECT_EQ(TrimSpaces("   "), "");
-}
-
 TEST(LeadingValue, ReadsTheLeadingNumberOnly) {
     EXPECT_EQ(LeadingValue("2\r\n"), 2);
     EXPECT_EQ(LeadingValue(" -1"), -1);

@@ -81,47 +81,28 @@ TEST_F(CommitTest, APageAlreadyNamedShtmlIsOverwrittenInPlace) {
                                                                "index.shtml"}));
 }
 
-TEST_F(CommitTest, AnUpperCaseExtensionBecomesShtmlAndTheOldFileGoes) {
-    LoadJazz("index.HTML");
-    CommitPage(ws);
-
-    EXPECT_FALSE(site.exists("index.HTML"));
-    EXPECT_EQ(site.read("index.shtml"), CommittedJazz());
-    EXPECT_EQ(ws.page.path, site.file("index.shtml"));
-}
-
-TEST_F(CommitTest, AnOldFileThatAlreadyEndsInShtmlIsNeverDeleted) {
-    LoadJazz("old.page.shtml");
-    CommitPage(ws);
-
-    EXPECT_EQ(site.read("old.shtml"), CommittedJazz());
+TEST_F(CommitTest, ThePageIsSavedUnderItsFirstNamePartWithShtmlAndTheOldFileGoesUnlessItMayBeTheNewOne) {
+    struct Case {
+        const char* loaded;
+        const char* written;
+        bool oldKept;
+    };
+    const Case cases[] = {
+        {"readme", "readme.shtml", false},      // no dot: gains the extension
+        {"my.page.htm", "my.shtml", false},     // several dots: the first part only
+        {"old.page.shtml", "old.shtml", true},  // an old name ending in .shtml is never deleted
+        {"index.SHTML", "index.shtml", true},   // differs only in case: may be the new file
+        {"index.HTML", "index.shtml", false},
+    };
+    for (const Case& c : cases) {
+        LoadJazz(c.loaded);
+        const CommitResult result = CommitPage(ws);
+        EXPECT_EQ(result.writtenPath, site.file(c.written)) << c.loaded;
+        EXPECT_EQ(site.read(c.written), CommittedJazz()) << c.loaded;
+        EXPECT_EQ(ws.page.path, site.file(c.written)) << c.loaded;
+        EXPECT_EQ(site.exists(c.loaded), c.oldKept) << c.loaded;
+    }
     EXPECT_EQ(site.read("old.page.shtml"), kJazzPage);
-    EXPECT_EQ(ws.page.path, site.file("old.shtml"));
-}
-
-TEST_F(CommitTest, AnOldNameDifferingOnlyInLetterCaseIsKeptAsItMayBeTheNewFile) {
-    LoadJazz("index.SHTML");
-    CommitPage(ws);
-
-    EXPECT_EQ(site.read("index.shtml"), CommittedJazz());
-    EXPECT_TRUE(site.exists("index.SHTML"));
-}
-
-TEST_F(CommitTest, ANameWithSeveralDotsKeepsItsFirstPartOnly) {
-    LoadJazz("my.page.htm");
-    CommitPage(ws);
-
-    EXPECT_EQ(site.read("my.shtml"), CommittedJazz());
-    EXPECT_FALSE(site.exists("my.page.htm"));
-}
-
-TEST_F(CommitTest, ANameWithoutADotGainsTheShtmlExtension) {
-    LoadJazz("readme");
-    const CommitResult result = CommitPage(ws);
-
-    EXPECT_EQ(result.writtenPath, site.file("readme.shtml"));
-    EXPECT_EQ(site.read("readme.shtml"), CommittedJazz());
-    EXPECT_FALSE(site.exists("readme"));
 }
 
 TEST_F(CommitTest, CancelledCategoryPromptsWriteAnEmptyCategory) {

@@ -60,14 +60,6 @@ TEST_F(CommitTest, BrowsingThatChoosesNothingKeepsTheCurrentPage) {
     EXPECT_EQ(ws.page.text, kJazzPage);
 }
 
-TEST(ShtmlName, KeepsTheNameUpToItsFirstDot) {
-    EXPECT_EQ(ShtmlName("index.html"), "index.shtml");
-    EXPECT_EQ(ShtmlName("index.HTML"), "index.shtml");
-    EXPECT_EQ(ShtmlName("my.page.htm"), "my.shtml");
-    EXPECT_EQ(ShtmlName("index.shtml"), "index.shtml");
-    EXPECT_EQ(ShtmlName("readme"), "readme.shtml");
-}
-
 TEST_F(CommitTest, LinksMapToFilesBelowTheSiteRoot) {
     EXPECT_EQ(LinkToLocalPath(ws, "www.acme.com/music/jazz.html"), site.file("music/jazz.html"));
     EXPECT_EQ(LinkToLocalPath(ws, "WWW.Acme.COM/jazz.html"), site.file("jazz.html"));

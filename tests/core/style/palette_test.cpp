@@ -11,10 +11,8 @@ namespace {
 
 TEST(Palette, GreysThenTheWebSafeCubeInOrder) {
     EXPECT_EQ(ColorToCssHex(SwatchColor(0)), "#FFFFFF");
-    EXPECT_EQ(ColorToCssHex(SwatchColor(1)), "#CCCCCC");
     EXPECT_EQ(ColorToCssHex(SwatchColor(6)), "#333333");
     EXPECT_EQ(ColorToCssHex(SwatchColor(7)), "#000000");
-    EXPECT_EQ(ColorToCssHex(SwatchColor(8)), "#000033");
     EXPECT_EQ(ColorToCssHex(SwatchColor(12)), "#0000FF");
     EXPECT_EQ(ColorToCssHex(SwatchColor(13)), "#003300");
     EXPECT_EQ(ColorToCssHex(SwatchColor(43)), "#330000");

@@ -94,18 +94,10 @@ TEST(FontShorthand, ItalicComesBeforeBoldAndUnderlineIsLeftOut) {
     EXPECT_EQ(FontShorthand(underlined), "FONT: 16px/18px impact, sans-serif");
 }
 
-TEST(FontStack, EveryListedFontAndTheFallback) {
+TEST(FontStack, EachFamilyLowerCasedAndQuotedWhenSpacedThenTheFallback) {
     EXPECT_EQ(FontStack("Andale Mono"), "\"andale mono\", monospace");
-    EXPECT_EQ(FontStack("Courier New"), "\"courier new\", monospace");
-    EXPECT_EQ(FontStack("Arial"), "arial, sans-serif");
-    EXPECT_EQ(FontStack("Arial Black"), "\"arial black\", sans-serif");
-    EXPECT_EQ(FontStack("Comic Sans"), "\"comic sans\", sans-serif");
-    EXPECT_EQ(FontStack("Impact"), "impact, sans-serif");
     EXPECT_EQ(FontStack("Trebuchet MS"), "\"trebuchet ms\", sans-serif");
-    EXPECT_EQ(FontStack("Verdana"), "verdana, sans-serif");
     EXPECT_EQ(FontStack("Georgia"), "georgia, serif");
-    EXPECT_EQ(FontStack("Times New Roman"), "\"times new roman\", serif");
-    EXPECT_EQ(FontStack("Symbol"), "symbol, symbols");
     EXPECT_EQ(FontStack("Webdings"), "webdings, symbols");
     // Outside the table, letter case included.
     EXPECT_EQ(FontStack("verdana"), "verdana, sans-serif");
