@@ -9,8 +9,8 @@
 #include "app/commands_menu.h"
 #include "app/commands_settings.h"
 #include "core/markup/page_samples.h"
-#include "markup/commit.h"
-#include "markup/page.h"
+#include "app/commit.h"
+#include "app/page.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <map>
 
-#include "app/prompt.h"
+#include "ground/prompt.h"
 
 namespace wk::cli {
 

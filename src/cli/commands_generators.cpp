@@ -2,7 +2,7 @@
 
 #include "cli/cli.h"
 #include "markup/normalise.h"
-#include "markup/page.h"
+#include "app/page.h"
 #include "markup/scan.h"
 #include "meta/description.h"
 #include "meta/keywords.h"

@@ -2,9 +2,8 @@
 #include <ostream>
 
 #include "cli/cli.h"
-#include "markup/commit.h"
-#include "markup/commit_files.h"
-#include "markup/page.h"
+#include "app/commit.h"
+#include "app/page.h"
 
 namespace wk::cli {
 namespace {
@@ -35,6 +34,8 @@ int CommitCommand(Context& c) {
         c.err << "webkestrane: commit" << (page.empty() ? std::string{} : " of " + page) << " failed\n";
         return 1;
     }
+    // Said above: the page was saved, but its menu is missing.
+    if (result.menuMissing) return 1;
     return c.ws.notices.empty() ? 0 : 1;
 }
 

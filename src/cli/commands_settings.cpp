@@ -1,9 +1,9 @@
 #include <ostream>
 
 #include "app/commands_settings.h"
-#include "app/file_routines.h"
+#include "ground/file_routines.h"
 #include "app/settings.h"
-#include "app/text.h"
+#include "ground/text.h"
 #include "cli/cli.h"
 
 namespace wk::cli {
@@ -33,7 +33,7 @@ int SetOptions(Context& c) {
         ParseArguments(c.words, {"--anchor", "--filter", "--commit", "--expert", "--credits"});
     ExpectPositional(args, 0, 0, "options set [--anchor ANSWER] [--filter ANSWER] [--commit DDDDD] "
                                  "[--expert on|off] [--credits on|off]");
-    std::array<bool, kCommitOptionCount> commit{};
+    CommitOptions commit{};
     if (args.has("--commit")) {
         const std::string digits = args.get("--commit");
         if (digits.size() != kCommitOptionCount || digits.find_first_not_of("01") != std::string::npos)
@@ -63,7 +63,7 @@ int SetBoilerplate(Context& c) {
     ExpectPositional(args, 5, 5, "boilerplate set URL ORG AUTHOR COPYRIGHT SITE");
     Boilerplate entries;
     std::copy(args.positional.begin(), args.positional.end(), entries.begin());
-    if (!entries[0].empty() && !StartsWith(entries[0], kUrlPrefix)) {
+    if (!entries[0].empty() && !entries[0].starts_with(kUrlPrefix)) {
         c.err << "Boilerplate: the site URL must begin with " << kUrlPrefix << " (it is written without http://)\n";
         return 1;
     }

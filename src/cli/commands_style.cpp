@@ -66,11 +66,11 @@ int SetStyle(Context& c) {
     if (args.has("--bold")) ApplyBold(c.ws, bold);
     if (args.has("--italic")) ApplyItalic(c.ws, italic);
     if (args.has("--back")) {
-        TogglePalette(c.ws, 1);
+        TogglePalette(c.ws, ColorBox::Background);
         PickColor(c.ws, back);
     }
     if (args.has("--fore")) {
-        TogglePalette(c.ws, 0);
+        TogglePalette(c.ws, ColorBox::Text);
         PickColor(c.ws, fore);
     }
     // The command always ends with the file written, even when no option changed a value.

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/file_routines.h"
-#include "app/text.h"
+#include "ground/file_routines.h"
+#include "ground/text.h"
 #include "app/workspace.h"
 #include "ui/link_prefix_guard.h"
 #include "ui/text_bridge.h"

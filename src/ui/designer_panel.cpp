@@ -96,23 +96,23 @@ QCheckBox* StyleBox(const char* name, const QString& caption, void (QFont::*look
 }
 
 // A colour box shows its colour and takes no typing; a click opens the palette.
-QLabel* ColorBox(int box) {
+QLabel* MakeColorBox(ColorBox box) {
     auto* label = new QLabel;
-    label->setObjectName(QStringLiteral("txtColor%1").arg(box));
+    label->setObjectName(QStringLiteral("txtColor%1").arg(static_cast<int>(box)));
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAutoFillBackground(true);
     label->setFixedSize(kColorBoxWidth, 22);
     label->setCursor(Qt::PointingHandCursor);
-    label->setToolTip(box == 1 ? QStringLiteral("Background colour") : QStringLiteral("Text colour"));
+    label->setToolTip(box == ColorBox::Background ? QStringLiteral("Background colour") : QStringLiteral("Text colour"));
     return label;
 }
 
-QToolButton* ColorButton(int box) {
+QToolButton* MakeColorButton(ColorBox box) {
     auto* button = new QToolButton;
-    button->setObjectName(QStringLiteral("cmdColor%1").arg(box));
+    button->setObjectName(QStringLiteral("cmdColor%1").arg(static_cast<int>(box)));
     button->setArrowType(Qt::DownArrow);
     button->setFixedSize(18, 22);
-    button->setToolTip(box == 1 ? QStringLiteral("Choose the background colour")
+    button->setToolTip(box == ColorBox::Background ? QStringLiteral("Choose the background colour")
                                 : QStringLiteral("Choose the text colour"));
     return button;
 }
@@ -152,7 +152,8 @@ DesignerPanel::DesignerPanel(Workspace& ws, QWidget* parent) : QWidget(parent), 
         changed();
     });
     connect(palette_, &PalettePopup::dismissed, this, [this] {
-        TogglePalette(ws_, ws_.designer.paletteMark - 1);  // a second opening under the same box closes it
+        // A second opening under the same box closes it.
+        if (ws_.designer.paletteUnder) TogglePalette(ws_, *ws_.designer.paletteUnder);
         changed();
     });
 
@@ -195,11 +196,11 @@ QWidget* DesignerPanel::buildControls() {
         });
     }
 
-    txtColor1_ = ColorBox(1);
-    txtColor0_ = ColorBox(0);
-    cmdColor1_ = ColorButton(1);
-    cmdColor0_ = ColorButton(0);
-    for (int box : {0, 1}) {
+    txtColor1_ = MakeColorBox(ColorBox::Background);
+    txtColor0_ = MakeColorBox(ColorBox::Text);
+    cmdColor1_ = MakeColorButton(ColorBox::Background);
+    cmdColor0_ = MakeColorButton(ColorBox::Text);
+    for (ColorBox box : {ColorBox::Text, ColorBox::Background}) {
         colorBox(box)->installEventFilter(this);
         connect(colorButton(box), &QToolButton::clicked, this, [this, box] {
             TogglePalette(ws_, box);
@@ -219,8 +220,9 @@ QWidget* DesignerPanel::buildControls() {
     fontGroup_ = CaptionedGroup(QStringLiteral("Font:"), {cmbFont_}, controls);
     sizeGroup_ = CaptionedGroup(QStringLiteral("Size:"), {cmbSize_}, controls);
     styleGroup_ = CaptionedGroup(QStringLiteral("Style:"), {chkBold_, chkItalic_}, controls);
-    color1Group_ = CaptionedGroup(QStringLiteral("Color:"), {txtColor1_, cmdColor1_}, controls);
-    color0Group_ = CaptionedGroup(QStringLiteral("Color:"), {txtColor0_, cmdColor0_}, controls);
+    // Which colour each box sets is said in its caption, not left to the tooltip.
+    color1Group_ = CaptionedGroup(QStringLiteral("Background color:"), {txtColor1_, cmdColor1_}, controls);
+    color0Group_ = CaptionedGroup(QStringLiteral("Text color:"), {txtColor0_, cmdColor0_}, controls);
     grid->addWidget(elementGroup, 0, 0);
     grid->addWidget(fontGroup_, 0, 1);
     grid->addWidget(sizeGroup_, 0, 2);
@@ -246,9 +248,11 @@ void DesignerPanel::changed() {
     emit styleChanged();
 }
 
-QLabel* DesignerPanel::colorBox(int box) const { return box == 1 ? txtColor1_ : txtColor0_; }
+QLabel* DesignerPanel::colorBox(ColorBox box) const { return box == ColorBox::Background ? txtColor1_ : txtColor0_; }
 
-QToolButton* DesignerPanel::colorButton(int box) const { return box == 1 ? cmdColor1_ : cmdColor0_; }
+QToolButton* DesignerPanel::colorButton(ColorBox box) const {
+    return box == ColorBox::Background ? cmdColor1_ : cmdColor0_;
+}
 
 void DesignerPanel::refresh() {
     showControls();
@@ -283,9 +287,9 @@ void DesignerPanel::showControls() {
 void DesignerPanel::showPalette() {
     const DesignerState& d = ws_.designer;
     palette_->showScroll(d.scroll);
-    if (d.paletteMark == 0) {
+    if (!d.paletteUnder) {
         // The keyboard goes back to the button that opened the palette.
-        if (palette_->hasFocus()) colorButton(d.colorTarget == "B" ? 1 : 0)->setFocus();
+        if (palette_->hasFocus()) colorButton(d.colorTarget)->setFocus();
         palette_->hide();
         return;
     }
@@ -294,7 +298,7 @@ void DesignerPanel::showPalette() {
         palette_->setParent(host);
         host->installEventFilter(this);
     }
-    QLabel* box = colorBox(d.paletteMark - 1);
+    QLabel* box = colorBox(*d.paletteUnder);
     palette_->move(PaletteSpot(box, palette_->height(), host));
     const bool opening = palette_->isHidden();
     palette_->show();
@@ -325,7 +329,7 @@ bool DesignerPanel::eventFilter(QObject* watched, QEvent* event) {
         if (watched == cmbFont_ && !key->text().isEmpty() && key->text().at(0).isPrint()) return true;
     }
     if (type == QEvent::MouseButtonRelease && (watched == txtColor0_ || watched == txtColor1_)) {
-        TogglePalette(ws_, watched == txtColor1_ ? 1 : 0);
+        TogglePalette(ws_, watched == txtColor1_ ? ColorBox::Background : ColorBox::Text);
         changed();
         return true;
     }

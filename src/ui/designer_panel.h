@@ -8,6 +8,8 @@
 #include <string>
 #include <QWidget>
 
+#include "style/designer.h"
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -47,8 +49,8 @@ private:
     void changed();
     void showControls();
     void showPalette();
-    QLabel* colorBox(int box) const;
-    QToolButton* colorButton(int box) const;
+    QLabel* colorBox(ColorBox box) const;
+    QToolButton* colorButton(ColorBox box) const;
 
     Workspace& ws_;
     PreviewPicture* picture_;

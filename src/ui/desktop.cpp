@@ -1,6 +1,8 @@
 #include "ui/desktop.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <exception>
 
 #include "app/workspace.h"
 #include "ui/main_window.h"
@@ -8,9 +10,36 @@
 #include "ui/start_window.h"
 
 namespace wk::ui {
+namespace {
+
+// An exception must not pass through Qt's event loop, which cannot unwind it:
+// the command that threw is said to have failed and the program goes on.
+class DesktopApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            sayFailed(QString::fromUtf8(e.what()));
+        } catch (...) {
+            sayFailed(QStringLiteral("an unknown error"));
+        }
+        return false;
+    }
+
+private:
+    static void sayFailed(const QString& what) {
+        QMessageBox::critical(activeWindow(), QStringLiteral("Web Kestrane"),
+                              QStringLiteral("The command stopped: %1").arg(what));
+    }
+};
+
+}  // namespace
 
 int RunDesktop(int argc, char** argv, const std::string& appFolder) {
-    QApplication app(argc, argv);
+    DesktopApplication app(argc, argv);
     QApplication::setApplicationName("Web Kestrane");
     QtPrompt prompt;
     Workspace ws(appFolder, prompt);

@@ -18,7 +18,7 @@
 
 #include "app/commands_settings.h"
 #include "app/settings.h"
-#include "app/text.h"
+#include "ground/text.h"
 #include "ui/designer_panel.h"
 #include "ui/icons.h"
 #include "ui/menu_builder_panel.h"

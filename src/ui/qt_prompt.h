@@ -3,7 +3,7 @@
 // each placed over the window the user is working in.
 #include <QString>
 
-#include "app/prompt.h"
+#include "ground/prompt.h"
 
 namespace wk::ui {
 

@@ -74,7 +74,7 @@ TEST_F(MenuCli, CapsulePrintsTheMarkupWithoutALineBreak) {
     ASSERT_EQ(run({"menu", "add", "menu", "A&B", "www.ab.com?x=1"}).status, 0);
     const std::string capsule = run({"capsule"}).out;
     EXPECT_EQ(capsule.rfind("<!--BEGIN Tollivance Web Kestrane Menu Capsule - Visit http://", 0), 0u);
-    EXPECT_NE(capsule.find("<b><a href=\"http://www.ab.com?x=1?menu\">A&B</a></TD></TR></TBODY></TABLE>"),
+    EXPECT_NE(capsule.find("<b><a href=\"http://www.ab.com?x=1&menu\">A&B</a></TD></TR></TBODY></TABLE>"),
               std::string::npos);
     EXPECT_EQ(capsule.back(), '>');
     EXPECT_EQ(capsule.find("About these Menus"), std::string::npos);
@@ -83,7 +83,7 @@ TEST_F(MenuCli, CapsulePrintsTheMarkupWithoutALineBreak) {
     folder.write("boilerplate.sgt", "www.me.com\r\nOrg\r\nMe\r\n(c) Me\r\n/tmp/site/\r\n");
     const std::string credited = run({"capsule"}).out;
     EXPECT_NE(credited.find("<b>About these Menus</b>"), std::string::npos);
-    EXPECT_NE(credited.find("5-optimisation.shtml?ref=www.me.com?menu\">Click for more!</a></TD></TR></TBODY>"),
+    EXPECT_NE(credited.find("5-optimisation.shtml?ref=www.me.com&menu\">Click for more!</a></TD></TR></TBODY>"),
               std::string::npos);
 }
 

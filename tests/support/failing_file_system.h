@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "app/file_system.h"
+#include "ground/file_system.h"
 
 namespace wk::test {
 

@@ -1,5 +1,5 @@
 #pragma once
-// The worked jazz page, before and after its commit.
+// The jazz page, before and after a commit with every option on.
 #include <string>
 
 namespace wk::test {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/text.h"
+#include "ground/text.h"
 
 namespace wk::oracle {
 

@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/prompt.h"
+#include "ground/prompt.h"
 #include "app/workspace.h"
 #include "support/temp_folder.h"
 #include "ui/boilerplate_dialog.h"

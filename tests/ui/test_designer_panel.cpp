@@ -12,7 +12,7 @@
 #include <QtTest>
 
 #include "app/commands_style.h"
-#include "app/prompt.h"
+#include "ground/prompt.h"
 #include "app/workspace.h"
 #include "style/palette.h"
 #include "support/temp_folder.h"
@@ -246,14 +246,14 @@ private slots:
         f.click("cmdColor1");
         QVERIFY(palette->isVisible());
         QCOMPARE(palette->pos(), under("txtColor1"));
-        QCOMPARE(f.ws.designer.colorTarget, std::string("B"));
+        QVERIFY(f.ws.designer.colorTarget == wk::ColorBox::Background);
         f.click("cmdColor1");
         QVERIFY(!palette->isVisible());
         f.click("cmdColor1");
         f.click("cmdColor0");  // moves under the text colour box
         QVERIFY(palette->isVisible());
         QCOMPARE(palette->pos(), under("txtColor0"));
-        QCOMPARE(f.ws.designer.colorTarget, std::string("F"));
+        QVERIFY(f.ws.designer.colorTarget == wk::ColorBox::Text);
         f.click("txtColor0");  // the box itself toggles too
         QVERIFY(!palette->isVisible());
     }
@@ -319,7 +319,7 @@ private slots:
         QCOMPARE(f.ws.designer.scroll, 0);
         QTest::keyClick(palette(), Qt::Key_Escape);
         QVERIFY(!palette()->isVisible());
-        QCOMPARE(f.ws.designer.paletteMark, 0);
+        QVERIFY(!f.ws.designer.paletteUnder);
         QCOMPARE(f.style(Element::MenuBar).BackColor, wk::SwatchColor(221));
         QCOMPARE(QApplication::focusWidget(), button);
     }

@@ -18,7 +18,7 @@
 #include <functional>
 
 #include "app/commands_menu.h"
-#include "app/prompt.h"
+#include "ground/prompt.h"
 #include "app/workspace.h"
 #include "support/temp_folder.h"
 #include "ui/boilerplate_dialog.h"

@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "app/commands_menu.h"
-#include "app/prompt.h"
+#include "ground/prompt.h"
 #include "app/workspace.h"
 #include "menu/menu_file.h"
 #include "support/temp_folder.h"

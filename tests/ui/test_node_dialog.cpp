@@ -9,7 +9,7 @@
 #include <tuple>
 
 #include "app/commands_menu.h"
-#include "app/prompt.h"
+#include "ground/prompt.h"
 #include "app/workspace.h"
 #include "menu/menu_file.h"
 #include "support/temp_folder.h"

@@ -3,7 +3,7 @@
 #include <numeric>
 
 #include "app/settings.h"
-#include "app/text.h"
+#include "ground/text.h"
 #include "assist/credits_menu.h"
 #include "menu/capsule.h"
 #include "menu/menu_file.h"
@@ -94,7 +94,7 @@ std::optional<std::string> BrowseLinkFor(const Workspace& ws, const std::string&
     const std::string address = TrimSpaces(ws.status.siteUrl);
     if (root.empty() || address.empty() || chosenPath.empty() || chosenPath == root + "*.*") return std::nullopt;
     // A page outside the site has no address on it.
-    if (!StartsWith(chosenPath, root)) return std::nullopt;
+    if (!chosenPath.starts_with(root)) return std::nullopt;
     return address + "/" + ReplaceAll(chosenPath.substr(root.size()), "\\", "/");
 }
 

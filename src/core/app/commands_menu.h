@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/page_filter.h"
+#include "markup/page_filter.h"
 #include "app/workspace.h"
 
 namespace wk {

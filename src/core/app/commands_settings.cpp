@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/settings.h"
-#include "app/text.h"
+#include "ground/text.h"
 
 namespace wk {
 
@@ -14,8 +14,8 @@ void SetAnchor(Workspace& ws, const std::string& answer) {
         anchor = "<BODY>";
     } else {
         anchor = answer;
-        if (!StartsWith(anchor, "<")) anchor = "<" + anchor;
-        if (!EndsWith(anchor, ">")) anchor += ">";
+        if (!anchor.starts_with("<")) anchor = "<" + anchor;
+        if (!anchor.ends_with(">")) anchor += ">";
         std::erase(anchor, '\r');
         std::erase(anchor, '\n');
     }
@@ -24,10 +24,10 @@ void SetAnchor(Workspace& ws, const std::string& answer) {
 }
 
 std::string FilterPattern(const std::string& answer) {
-    if (StartsWith(answer, ".")) return "*" + answer;
-    if (StartsWith(answer, "*") && !StartsWith(answer, "*.")) return "*." + answer.substr(1);
+    if (answer.starts_with(".")) return "*" + answer;
+    if (answer.starts_with("*") && !answer.starts_with("*.")) return "*." + answer.substr(1);
     if (answer.find('.') == std::string::npos) return "*." + answer;
-    if (StartsWith(answer, "*.")) return answer;
+    if (answer.starts_with("*.")) return answer;
     std::string rest = answer;
     for (std::size_t dot; (dot = rest.find('.')) != std::string::npos && dot >= 2;) rest = rest.substr(dot + 1);
     return "*." + rest;
@@ -62,14 +62,14 @@ void AskFilter(Workspace& ws) {
                       .value_or(std::string{}));
 }
 
-void SetCommitOptions(Workspace& ws, const std::array<bool, kCommitOptionCount>& options) {
+void SetCommitOptions(Workspace& ws, const CommitOptions& options) {
     ws.options.commit = options;
     SaveSetting(ws, "Options.abn", OptionsText(options));
 }
 
 void SetCommitOption(Workspace& ws, int index, bool on) {
     if (index < 0 || index >= kCommitOptionCount) return;
-    std::array<bool, kCommitOptionCount> options = ws.options.commit;
+    CommitOptions options = ws.options.commit;
     options[static_cast<std::size_t>(index)] = on;
     SetCommitOptions(ws, options);
 }

@@ -18,7 +18,7 @@ void AskFilter(Workspace& ws);  // cmdFilter
 std::string FilterPattern(const std::string& answer);
 
 void SetCommitOption(Workspace& ws, int index, bool on);  // writes Options.abn
-void SetCommitOptions(Workspace& ws, const std::array<bool, kCommitOptionCount>& options);
+void SetCommitOptions(Workspace& ws, const CommitOptions& options);
 void SetExpertMode(Workspace& ws, bool on);               // writes expert.sgt
 void SetCredits(Workspace& ws, bool on);                  // writes credits.sgt
 void ToggleCredits(Workspace& ws);                        // status bar panel 6

@@ -123,11 +123,13 @@ void ApplyItalic(Workspace& ws, bool ticked) {
     SaveStyle(ws);
 }
 
-void TogglePalette(Workspace& ws, int box) {
-    if (box != 0 && box != 1) return;
+void TogglePalette(Workspace& ws, ColorBox box) {
     DesignerState& d = ws.designer;
-    d.colorTarget.assign(1, box == 1 ? 'B' : 'F');
-    d.paletteMark = d.paletteMark == box + 1 ? 0 : box + 1;
+    d.colorTarget = box;
+    if (d.paletteUnder == box)
+        d.paletteUnder.reset();
+    else
+        d.paletteUnder = box;
 }
 
 void PickSwatch(Workspace& ws, int swatch) {
@@ -137,10 +139,10 @@ void PickSwatch(Workspace& ws, int swatch) {
 
 void PickColor(Workspace& ws, std::int32_t color) {
     DesignerState& d = ws.designer;
-    if (d.paletteMark == 2) d.backColor = color;
-    if (d.paletteMark == 1) d.foreColor = color;
-    d.paletteMark = 0;
-    if (d.colorTarget == "B") {
+    if (d.paletteUnder == ColorBox::Background) d.backColor = color;
+    if (d.paletteUnder == ColorBox::Text) d.foreColor = color;
+    d.paletteUnder.reset();
+    if (d.colorTarget == ColorBox::Background) {
         if (const std::optional<Element> element = CurrentElement(ws)) ws.style[*element].BackColor = color;
     } else if (ElementStyle* style = CurrentFontElement(ws)) {
         style->ForeColor = color;

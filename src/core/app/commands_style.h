@@ -31,9 +31,9 @@ void ApplySize(Workspace& ws, const std::string& sizeText);
 void ApplyBold(Workspace& ws, bool ticked);
 void ApplyItalic(Workspace& ws, bool ticked);
 
-// A colour button or box was clicked (box 0: text colour, 1: background):
-// opens the palette under it, moves it there, or closes it.
-void TogglePalette(Workspace& ws, int box);
+// A colour button or box was clicked: opens the palette under it, moves it
+// there, or closes it.
+void TogglePalette(Workspace& ws, ColorBox box);
 // A swatch was clicked (0 to 222; others are ignored).
 void PickSwatch(Workspace& ws, int swatch);
 // The same with any colour: closes the palette, shows the colour in the box it

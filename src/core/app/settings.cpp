@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "app/file_system.h"
-#include "app/text.h"
+#include "ground/file_system.h"
+#include "ground/text.h"
 
 namespace wk {
 
@@ -31,7 +31,7 @@ void ReportSettingWrite(Workspace& ws, const WriteOutcome& outcome) {
     static const std::string prefix = "Settings cannot be saved in ";
     if (outcome) return;
     for (const std::string& notice : ws.notices)
-        if (StartsWith(notice, prefix)) return;
+        if (notice.starts_with(prefix)) return;
     ws.notices.push_back(prefix + ws.appFolder + " (" + outcome.error + ")");
 }
 
@@ -56,13 +56,13 @@ std::string ReadAnchorSetting(const std::string& appFolder) {
 
 std::string ReadFilterSetting(const std::string& appFolder) { return ReadWholeFile(appFolder, "filter.sgt"); }
 
-std::array<bool, kCommitOptionCount> OptionsFromText(const std::string& text) {
-    std::array<bool, kCommitOptionCount> options{};
+CommitOptions OptionsFromText(const std::string& text) {
+    CommitOptions options{};
     for (std::size_t k = 0; k < options.size() && k < text.size(); ++k) options[k] = text[k] == '1';
     return options;
 }
 
-std::string OptionsText(const std::array<bool, kCommitOptionCount>& options) {
+std::string OptionsText(const CommitOptions& options) {
     std::string text;
     for (bool on : options) text.push_back(on ? '1' : '0');
     return text;

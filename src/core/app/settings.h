@@ -2,7 +2,7 @@
 // The application folder and the settings files read at start-up.
 #include <string>
 
-#include "app/file_routines.h"
+#include "ground/file_routines.h"
 #include "app/workspace.h"
 
 namespace wk {
@@ -35,8 +35,8 @@ bool ReadCreditsSetting(const std::string& appFolder);
 bool ReadExpertSetting(const std::string& appFolder);
 std::string ReadAnchorSetting(const std::string& appFolder);  // empty: the default
 std::string ReadFilterSetting(const std::string& appFolder);  // empty: the default
-std::array<bool, kCommitOptionCount> OptionsFromText(const std::string& text);
-std::string OptionsText(const std::array<bool, kCommitOptionCount>& options);
+CommitOptions OptionsFromText(const std::string& text);
+std::string OptionsText(const CommitOptions& options);
 
 // Caption and tooltip of the anchor label.
 std::string AnchorCaption(const PageOptions& options);

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/prompt.h"
+#include "ground/prompt.h"
+#include "markup/commit_options.h"
 #include "menu/menu_tree.h"
 #include "style/designer.h"
 #include "style/style_set.h"
@@ -25,15 +26,12 @@ struct StatusBar {
     std::string siteRoot;      // the local source folder, held as the bar's tag
 };
 
-inline constexpr int kCommitOptionCount = 5;
-enum CommitOption { kOptBoilerplate = 0, kOptMenu = 1, kOptKeywords = 2, kOptDescription = 3, kOptCategory = 4 };
-
 struct PageOptions {
     std::string anchor = "<BODY>";  // the tag of lblAnchor
     std::string filter = "*.*";     // the tag of lblFilter, as read (line ends included)
     std::string filterCaption = "Filter: ALL HTML Types";
     std::string filterTooltip = "Filter: All HTML Types";
-    std::array<bool, kCommitOptionCount> commit{};
+    CommitOptions commit{};
     bool expert = false;
 };
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/text.h"
+#include "ground/text.h"
 #include "menu/capsule.h"
 
 namespace wk {

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/text.h"
+#include "ground/text.h"
 #include "markup/no_break_space.h"
 #include "markup/scan.h"
 
@@ -12,8 +12,8 @@ namespace {
 // does not end with ">".
 std::string NormaliseAnchor(std::string_view anchor) {
     std::string result(anchor);
-    if (!StartsWith(result, "<")) result.insert(0, "<");
-    if (!EndsWith(result, ">")) {
+    if (!result.starts_with("<")) result.insert(0, "<");
+    if (!result.ends_with(">")) {
         const std::size_t gt = result.find('>');
         if (gt != std::string::npos) result.resize(gt);
     }
@@ -90,8 +90,8 @@ std::size_t ChooseElement(std::string_view page, const std::string& prefix, cons
 
 }  // namespace
 
-std::string InsertAtAnchor(std::string_view page, std::string_view anchor, std::string_view block) {
-    if (FindNoCase(page, IncludeDirective()) != std::string_view::npos) return std::string(page);
+bool InsertAtAnchor(std::string& page, std::string_view anchor, std::string_view block) {
+    if (FindNoCase(page, IncludeDirective()) != std::string::npos) return false;
     const std::string normalised = NormaliseAnchor(anchor);
     const std::string prefix = TagPrefix(normalised);
     std::vector<std::string> filters;
@@ -99,18 +99,16 @@ std::string InsertAtAnchor(std::string_view page, std::string_view anchor, std::
         if (std::string filter = AttributeFilter(normalised, attribute); !filter.empty()) filters.push_back(filter);
 
     const std::size_t element = ChooseElement(page, prefix, filters);
-    if (element == std::string_view::npos) return std::string(page);
+    if (element == std::string::npos) return false;
     const std::size_t elementEnd = page.find('>', element);
-    if (elementEnd == std::string_view::npos) return std::string(page);
+    if (elementEnd == std::string::npos) return false;
     std::size_t insertAt = elementEnd + 1;
     if (IsClosingAnchor(normalised)) {
         insertAt = FindNoCase(page, "</" + prefix.substr(1), elementEnd);
-        if (insertAt == std::string_view::npos) return std::string(page);
+        if (insertAt == std::string::npos) return false;
     }
-    std::string result;
-    result.reserve(page.size() + block.size());
-    result.append(page.substr(0, insertAt)).append(block).append(page.substr(insertAt));
-    return result;
+    page.insert(insertAt, block);
+    return true;
 }
 
 }  // namespace wk

@@ -5,7 +5,7 @@
 #include <set>
 #include <vector>
 
-#include "app/text.h"
+#include "ground/text.h"
 
 namespace wk {
 namespace {

@@ -1,6 +1,6 @@
 #include <optional>
 
-#include "app/text.h"
+#include "ground/text.h"
 #include "markup/scan.h"
 
 namespace wk {
@@ -65,13 +65,6 @@ std::string NewMetaTag(std::string_view name, std::string_view value) {
     return "<meta name=\"" + std::string(name) + "\" content=\"" + EscapeValue(value) + "\">";
 }
 
-std::string Splice(std::string_view page, std::size_t from, std::size_t to, std::string_view text) {
-    std::string out;
-    out.reserve(page.size() + text.size());
-    out.append(page.substr(0, from)).append(text).append(page.substr(to));
-    return out;
-}
-
 }  // namespace
 
 std::string ReadMetaContent(std::string_view page, std::string_view name) {
@@ -80,22 +73,27 @@ std::string ReadMetaContent(std::string_view page, std::string_view name) {
     return std::string(page.substr(value->valueStart, value->valueEnd - value->valueStart));
 }
 
-std::string WriteMetaTag(std::string_view page, std::string_view name, std::string_view value) {
+void WriteMetaTag(std::string& page, std::string_view name, std::string_view value) {
     if (const auto found = FindMetaValue(page, name)) {
-        if (found->wellQuoted) return Splice(page, found->valueStart, found->valueEnd, EscapeValue(value));
-        return Splice(page, found->rawStart, found->rawEnd, "\"" + EscapeValue(value) + "\"");
+        if (found->wellQuoted)
+            page.replace(found->valueStart, found->valueEnd - found->valueStart, EscapeValue(value));
+        else
+            page.replace(found->rawStart, found->rawEnd - found->rawStart, "\"" + EscapeValue(value) + "\"");
+        return;
     }
     // A matching tag that never ends is left alone rather than guessed at or doubled.
-    if (FindNoCase(page, MetaTagStart(name)) != std::string_view::npos) return std::string(page);
-    const std::string tag = NewMetaTag(name, value);
+    if (FindNoCase(page, MetaTagStart(name)) != std::string::npos) return;
+    const std::string tag = std::string(kLineBreak) + NewMetaTag(name, value);
     const std::size_t httpEquiv = FindLastNoCase(page, "<meta http-equiv=");
-    if (httpEquiv != std::string_view::npos) {
-        const std::size_t end = page.find('>', httpEquiv);
-        if (end != std::string_view::npos) return Splice(page, end + 1, end + 1, std::string(kLineBreak) + tag);
+    if (httpEquiv != std::string::npos) {
+        if (const std::size_t end = page.find('>', httpEquiv); end != std::string::npos) {
+            page.insert(end + 1, tag);
+            return;
+        }
     }
     const std::size_t head = FindNoCase(page, "<head>");
-    if (head == std::string_view::npos) return std::string(page);
-    return Splice(page, head, head + 6, "<head>" + std::string(kLineBreak) + tag);
+    if (head == std::string::npos) return;
+    page.replace(head, 6, "<head>" + tag);
 }
 
 }  // namespace wk

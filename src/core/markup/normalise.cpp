@@ -1,6 +1,6 @@
 #include "markup/normalise.h"
 
-#include "app/text.h"
+#include "ground/text.h"
 #include "markup/head_spacing.h"
 
 namespace wk {

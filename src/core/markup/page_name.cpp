@@ -1,6 +1,7 @@
-#include "app/file_routines.h"
-#include "app/text.h"
-#include "markup/page.h"
+#include "markup/page_name.h"
+
+#include "ground/file_routines.h"
+#include "ground/text.h"
 
 namespace wk {
 
@@ -16,9 +17,9 @@ bool IsSeparator(char c) { return c == '/' || c == '\\'; }
 
 }  // namespace
 
-std::string LinkToLocalPath(const Workspace& ws, const std::string& link) {
-    const std::string site = TrimSpaces(ws.status.siteUrl);
-    const std::string root = TrimSpaces(ws.status.siteRoot);
+std::string LinkToLocalPath(const std::string& siteAddress, const std::string& siteRoot, const std::string& link) {
+    const std::string site = TrimSpaces(siteAddress);
+    const std::string root = TrimSpaces(siteRoot);
     std::string local;
     std::size_t from = 0;
     if (!site.empty()) {

@@ -19,14 +19,15 @@ std::string ExtractTagContent(std::string_view page, std::string_view tag);
 // tag is absent. A value without a closing double quote ends at the tag's ">".
 std::string ReadMetaContent(std::string_view page, std::string_view name);
 
-// The page with the meta tag set to value: the existing value replaced, or a
-// new tag added after the last `<meta http-equiv=` tag or after the first bare
+// Sets the meta tag to value, in place: the existing value replaced, or a new
+// tag added after the last `<meta http-equiv=` tag or after the first bare
 // `<head>`. Double quotes in value are written as "&quot;".
-std::string WriteMetaTag(std::string_view page, std::string_view name, std::string_view value);
+void WriteMetaTag(std::string& page, std::string_view name, std::string_view value);
 
-// The page with block inserted at the element that anchor names (after its
-// ">", or before its closing tag for an anchor such as "</head>"); unchanged
-// when the page already holds the include directive or no element matches.
-std::string InsertAtAnchor(std::string_view page, std::string_view anchor, std::string_view block);
+// Inserts block, in place, at the element that anchor names (after its ">",
+// or before its closing tag for an anchor such as "</head>"). Nothing changes
+// when the page already holds the include directive or no element matches;
+// false then.
+bool InsertAtAnchor(std::string& page, std::string_view anchor, std::string_view block);
 
 }  // namespace wk

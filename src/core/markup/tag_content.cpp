@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "app/text.h"
+#include "ground/text.h"
 #include "markup/scan.h"
 
 namespace wk {

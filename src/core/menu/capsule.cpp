@@ -1,5 +1,7 @@
 #include "menu/capsule.h"
 
+#include <algorithm>
+
 namespace wk {
 
 std::string ProductPageAddress(std::string_view page) {
@@ -7,6 +9,34 @@ std::string ProductPageAddress(std::string_view page) {
     address += kProductPath;
     address += page;
     return address;
+}
+
+namespace {
+
+// The characters that would end the href's quotes, open a tag or split the link.
+void AppendEncoded(std::string& href, std::string_view text) {
+    for (const char c : text) {
+        switch (c) {
+            case '"': href += "%22"; break;
+            case '<': href += "%3C"; break;
+            case '>': href += "%3E"; break;
+            case ' ': href += "%20"; break;
+            default: href += c;
+        }
+    }
+}
+
+}  // namespace
+
+std::string MenuHref(std::string_view link) {
+    const std::size_t fragment = std::min(link.find('#'), link.size());
+    const std::string_view address = link.substr(0, fragment);
+    std::string href;
+    href.reserve(link.size() + 8);
+    AppendEncoded(href, address);
+    href += address.find('?') == std::string_view::npos ? "?menu" : "&menu";
+    AppendEncoded(href, link.substr(fragment));
+    return href;
 }
 
 std::string MenuCapsuleSegment(std::string_view label, std::string_view link, int menuNumber, int itemNumber) {
@@ -22,12 +52,12 @@ std::string MenuCapsuleSegment(std::string_view label, std::string_view link, in
             segment += kMenuClose;
         }
         segment += kMenuOpen;
-        segment += link;
+        segment += MenuHref(link);
         segment += kMenuBarLabel;
         segment += label;
         segment += kMenuTableOpen;
     }
-    segment += link;
+    segment += MenuHref(link);
     segment += kLinkClose;
     segment += label;
     return segment;

@@ -1,6 +1,7 @@
 #pragma once
 // The Menu Capsule: the mark-up that draws the whole menu on a page, built from
-// ten constant pieces. Labels and links are inserted verbatim.
+// ten constant pieces. Labels are inserted verbatim (a site owner may write
+// entities or mark-up in them); links are made safe for the href they stand in.
 #include <array>
 #include <string>
 #include <string_view>
@@ -43,16 +44,22 @@ inline constexpr std::string_view kCapsuleHead =
     capsule_detail::Joined<capsule_detail::kHeadComment, kProductHost, kProductPath, capsule_detail::kCommentEnd,
                            capsule_detail::kHeadTable>::value;
 inline constexpr std::string_view kMenuOpen = "<DIV class=mi><!--[if IE]><A class=a href=\"http://";
-inline constexpr std::string_view kMenuBarLabel = "?menu\"><![endif]--><b>";
+inline constexpr std::string_view kMenuBarLabel = "\"><![endif]--><b>";
 inline constexpr std::string_view kMenuTableOpen = "</b><BR><TABLE><TBODY><TR><TD><b><a href=\"http://";
 inline constexpr std::string_view kFirstItemRow = "</a></b></TD></TR><TR><TD><a href=\"http://";
-inline constexpr std::string_view kLinkClose = "?menu\">";
+inline constexpr std::string_view kLinkClose = "\">";
 inline constexpr std::string_view kNextItemRow = "</a></TD></TR><TR><TD><a href=\"http://";
 inline constexpr std::string_view kRowClose = "</a></TD></TR>";
 inline constexpr std::string_view kMenuClose = "</TBODY></TABLE><!--[if IE]></A><![endif]--></DIV>";
 inline constexpr std::string_view kCapsuleTail =
     capsule_detail::Joined<capsule_detail::kTailComment, kProductHost, kProductPath,
                            capsule_detail::kCommentEnd>::value;
+
+// A link as its href holds it after "http://": a double quote, "<", ">" and a
+// space percent-encoded, so the mark-up of every page stays whole, and the
+// "menu" query added with "?", or with "&" when the link already has a query,
+// ahead of any "#" fragment.
+std::string MenuHref(std::string_view link);
 
 // One node's mark-up. Menus count from 1 in display order; itemNumber is 0 for
 // the menu itself and counts its items from 1. Leaves its last row open.

@@ -3,7 +3,7 @@
 // display order; an empty tree is one empty line.
 #include <string>
 
-#include "app/file_routines.h"
+#include "ground/file_routines.h"
 #include "menu/menu_tree.h"
 
 namespace wk {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <unordered_map>
 
-#include "app/text.h"
+#include "ground/text.h"
 #include "markup/scan.h"
 #include "meta/plain_text.h"
 

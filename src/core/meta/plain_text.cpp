@@ -1,6 +1,6 @@
 #include "meta/plain_text.h"
 
-#include "app/text.h"
+#include "ground/text.h"
 
 namespace wk {
 namespace {

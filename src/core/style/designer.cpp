@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/text.h"
+#include "ground/text.h"
 
 namespace wk {
 

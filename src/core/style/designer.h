@@ -49,6 +49,10 @@ inline constexpr std::array<DesignerSample, kElementCount> kDesignerSamples{{
 }};
 inline constexpr const char* kPreviewCaption = "Menu Designer";
 
+// The two colour boxes; their numbers are those of the controls txtColor0
+// and txtColor1.
+enum class ColorBox { Text = 0, Background = 1 };
+
 struct DesignerState {
     std::string elementText = "Menu Bar";  // cmbElement: the current element
     std::string fontText = "Verdana";      // cmbFont
@@ -61,8 +65,8 @@ struct DesignerState {
     bool foreEnabled = true;               // colour box 0 and its button
     bool fontEnabled = true;               // cmbFont
     bool sizeStyleEnabled = true;          // cmbSize, chkBold, chkItalic
-    int paletteMark = 0;                   // 0 closed, 1 under box 0, 2 under box 1
-    std::string colorTarget;               // "B", "F", or "" (counts as "F")
+    std::optional<ColorBox> paletteUnder;  // the box the palette is open under; none while closed
+    ColorBox colorTarget = ColorBox::Text;  // what a swatch colours; kept after the palette closes
     int scroll = 0;                        // the palette's top visible swatch, 0 to 211
     // A tip the tips window is to show next (-1: none): set when the font box
     // held a text that is not in its list.

@@ -6,7 +6,7 @@
 #include <optional>
 #include <system_error>
 
-#include "app/text.h"
+#include "ground/text.h"
 
 namespace wk {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_routines.h"
+#include "ground/file_routines.h"
 #include "style/style_set.h"
 
 namespace wk {

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "app/text.h"
+#include "ground/text.h"
 
 namespace wk {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/text.h"
+#include "ground/text.h"
 #include "support/oracle_steps.h"
 
 namespace wk::oracle {

@@ -2,22 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text.h"
+#include "ground/text.h"
 
 namespace wk {
 namespace {
 
-TEST(IncludeDirective, IsTheFixedText) {
-    EXPECT_EQ(IncludeDirective(),
-              "<!--#include virtual=\"/_/_Tollivance_Web_Kestrane_Menu_System.mnu\"--><!--/#include-->");
+// The in-place routines as functions of the page.
+std::string Written(std::string page, std::string_view name, std::string_view value) {
+    WriteMetaTag(page, name, value);
+    return page;
 }
-
-TEST(TrimSpaces, RemovesOnlyPlainSpacesAtTheEnds) {
-    EXPECT_EQ(TrimSpaces("  a b  "), "a b");
-    EXPECT_EQ(TrimSpaces("\t a "), "\t a");
-    EXPECT_EQ(TrimSpaces("\xA0x\xA0"), "\xA0x\xA0");
-    EXPECT_EQ(TrimSpaces(""), "");
-    EXPECT_EQ(TrimSpaces("   "), "");
+std::string Inserted(std::string page, std::string_view anchor, std::string_view block) {
+    InsertAtAnchor(page, anchor, block);
+    return page;
 }
 
 TEST(ExtractTagContent, ReadsSpacedAndBareFormsInAnyCase) {
@@ -75,32 +72,32 @@ TEST(ReadMetaContent, AValueWithoutItsClosingQuoteEndsAtTheTag) {
 
 TEST(WriteMetaTag, ReplacesOnlyTheExistingValue) {
     const std::string page = "<HEAD>\r\n<META NAME=\"keywords\" CONTENT=\"old\" >\r\n</HEAD>x";
-    EXPECT_EQ(WriteMetaTag(page, "keywords", "jazz,quiz"),
+    EXPECT_EQ(Written(page, "keywords", "jazz,quiz"),
               "<HEAD>\r\n<META NAME=\"keywords\" CONTENT=\"jazz,quiz\" >\r\n</HEAD>x");
-    EXPECT_EQ(WriteMetaTag(page, "keywords", ""), "<HEAD>\r\n<META NAME=\"keywords\" CONTENT=\"\" >\r\n</HEAD>x");
+    EXPECT_EQ(Written(page, "keywords", ""), "<HEAD>\r\n<META NAME=\"keywords\" CONTENT=\"\" >\r\n</HEAD>x");
 }
 
 TEST(WriteMetaTag, AddsAfterTheLastHttpEquivTag) {
     const std::string page = "<head><meta http-equiv=\"a\" content=\"1\"><META HTTP-EQUIV=\"b\" content=\"2\"><title>";
-    EXPECT_EQ(WriteMetaTag(page, "author", "Ann"),
+    EXPECT_EQ(Written(page, "author", "Ann"),
               "<head><meta http-equiv=\"a\" content=\"1\"><META HTTP-EQUIV=\"b\" content=\"2\">\r\n"
               "<meta name=\"author\" content=\"Ann\"><title>");
 }
 
 TEST(WriteMetaTag, AddsAfterTheFirstBareHeadInLowerCase) {
-    EXPECT_EQ(WriteMetaTag("<HTML><HEAD></HEAD><HEAD>", "author", "Ann"),
+    EXPECT_EQ(Written("<HTML><HEAD></HEAD><HEAD>", "author", "Ann"),
               "<HTML><head>\r\n<meta name=\"author\" content=\"Ann\"></HEAD><HEAD>");
 }
 
 TEST(WriteMetaTag, APageWithoutTargetIsUnchanged) {
     const std::string page = "<html><head profile=\"x\"><title>t</title></head></html>";
-    EXPECT_EQ(WriteMetaTag(page, "author", "Ann"), page);
-    EXPECT_EQ(WriteMetaTag("", "author", "Ann"), "");
+    EXPECT_EQ(Written(page, "author", "Ann"), page);
+    EXPECT_EQ(Written("", "author", "Ann"), "");
 }
 
 TEST(WriteMetaTag, TagsWrittenOneAfterAnotherComeOutReversed) {
     std::string page = "<html><head><title>t</title></head><body></body></html>";
-    for (const char* name : {"company", "author", "copyright"}) page = WriteMetaTag(page, name, name);
+    for (const char* name : {"company", "author", "copyright"}) page = Written(page, name, name);
     const std::size_t copyright = page.find("\"copyright\""), author = page.find("\"author\""),
                       company = page.find("\"company\"");
     ASSERT_NE(company, std::string::npos);
@@ -109,27 +106,27 @@ TEST(WriteMetaTag, TagsWrittenOneAfterAnotherComeOutReversed) {
 }
 
 TEST(WriteMetaTag, QuotesInTheValueAreWrittenAsEntities) {
-    const std::string fresh = WriteMetaTag("<head></head>", "description", "The \"best\" <b>shop</b>");
+    const std::string fresh = Written("<head></head>", "description", "The \"best\" <b>shop</b>");
     EXPECT_EQ(fresh, "<head>\r\n<meta name=\"description\" content=\"The &quot;best&quot; &lt;b>shop&lt;/b>\"></head>");
     // Writing again replaces the whole value; nothing piles up.
-    const std::string again = WriteMetaTag(fresh, "description", "The \"best\" <b>shop</b>");
+    const std::string again = Written(fresh, "description", "The \"best\" <b>shop</b>");
     EXPECT_EQ(again, fresh);
     EXPECT_EQ(ReadMetaContent(again, "description"), "The &quot;best&quot; &lt;b>shop&lt;/b>");
 }
 
 TEST(WriteMetaTag, AValueWithoutItsClosingQuoteIsRewrittenWholeWithoutLosingText) {
     const std::string page = "<head><meta name=\"author\" content=\"Ann>\r\n<title>t</title></head><p class=\"x\">";
-    EXPECT_EQ(WriteMetaTag(page, "author", "Bo"),
+    EXPECT_EQ(Written(page, "author", "Bo"),
               "<head><meta name=\"author\" content=\"Bo\">\r\n<title>t</title></head><p class=\"x\">");
-    EXPECT_EQ(WriteMetaTag("<meta name=\"author\" content='Ann'>x", "author", "Bo"),
+    EXPECT_EQ(Written("<meta name=\"author\" content='Ann'>x", "author", "Bo"),
               "<meta name=\"author\" content=\"Bo\">x");
-    EXPECT_EQ(WriteMetaTag("<meta name=\"author\" content=Ann />x", "author", "Bo"),
+    EXPECT_EQ(Written("<meta name=\"author\" content=Ann />x", "author", "Bo"),
               "<meta name=\"author\" content=\"Bo\" />x");
     // A tag that never ends is left alone rather than guessed at.
     const std::string open = "<head><meta name=\"author\" content=\"Ann";
-    EXPECT_EQ(WriteMetaTag(open, "author", "Bo"), open);
+    EXPECT_EQ(Written(open, "author", "Bo"), open);
     const std::string broken = "<head><meta name=\"author\" content=\"Ann <title>t</title></head>";
-    EXPECT_EQ(WriteMetaTag(broken, "author", "Bo"), broken);
+    EXPECT_EQ(Written(broken, "author", "Bo"), broken);
     EXPECT_EQ(ReadMetaContent(broken, "author"), "");
 }
 
@@ -139,76 +136,76 @@ const std::string kAnchorPage =
 
 TEST(InsertAtAnchor, APageHoldingTheIncludeIsUnchangedWhateverTheBlock) {
     const std::string page = "<body>" + std::string(IncludeDirective()) + "</body>";
-    EXPECT_EQ(InsertAtAnchor(page, "<BODY>", "X"), page);
-    EXPECT_EQ(InsertAtAnchor(page, "<BODY>", IncludeDirective()), page);
+    EXPECT_EQ(Inserted(page, "<BODY>", "X"), page);
+    EXPECT_EQ(Inserted(page, "<BODY>", IncludeDirective()), page);
 }
 
 TEST(InsertAtAnchor, PutsTheBlockAfterTheAnchorTag) {
-    EXPECT_EQ(InsertAtAnchor("<html><body class=\"a\">x</body>", "<BODY>", "[M]"),
+    EXPECT_EQ(Inserted("<html><body class=\"a\">x</body>", "<BODY>", "[M]"),
               "<html><body class=\"a\">[M]x</body>");
     // Without "<" the anchor still names the tag.
-    EXPECT_EQ(InsertAtAnchor("<html><body>x</body>", "BODY", "[M]"), "<html><body>[M]x</body>");
+    EXPECT_EQ(Inserted("<html><body>x</body>", "BODY", "[M]"), "<html><body>[M]x</body>");
     // Text after the anchor's first ">" is dropped when the anchor does not end with ">".
-    EXPECT_EQ(InsertAtAnchor("<html><body>x</body>", "<body>junk", "[M]"), "<html><body>[M]x</body>");
+    EXPECT_EQ(Inserted("<html><body>x</body>", "<body>junk", "[M]"), "<html><body>[M]x</body>");
 }
 
 TEST(InsertAtAnchor, AShortPrefixMatchesLongerTags) {
-    EXPECT_EQ(InsertAtAnchor("<html><BODY>x<BR></BODY>", "<B>", "[M]"), "<html><BODY>[M]x<BR></BODY>");
+    EXPECT_EQ(Inserted("<html><BODY>x<BR></BODY>", "<B>", "[M]"), "<html><BODY>[M]x<BR></BODY>");
 }
 
 TEST(InsertAtAnchor, AClosingAnchorPutsTheBlockBeforeTheClosingTag) {
-    EXPECT_EQ(InsertAtAnchor("<html><head><title>t</title></HEAD><body>", "</head>", "[M]"),
+    EXPECT_EQ(Inserted("<html><head><title>t</title></HEAD><body>", "</head>", "[M]"),
               "<html><head><title>t</title>[M]</HEAD><body>");
-    EXPECT_EQ(InsertAtAnchor("<html><head><title>t</title><body>", "</head>", "[M]"),
+    EXPECT_EQ(Inserted("<html><head><title>t</title><body>", "</head>", "[M]"),
               "<html><head><title>t</title><body>");
 }
 
 TEST(InsertAtAnchor, ClassAndIdFiltersChooseTheElement) {
-    const std::string byClass = InsertAtAnchor(kAnchorPage, "<div class=\"nav\">", "[M]");
+    const std::string byClass = Inserted(kAnchorPage, "<div class=\"nav\">", "[M]");
     EXPECT_NE(byClass.find("<div id=\"top\" class=\"nav\">[M]a"), std::string::npos);
-    const std::string byId = InsertAtAnchor(kAnchorPage, "<div id=\"top\">", "[M]");
+    const std::string byId = Inserted(kAnchorPage, "<div id=\"top\">", "[M]");
     EXPECT_NE(byId.find("class=\"nav\">[M]a</div>"), std::string::npos);
     // The second div has the class but not the id: both filters must hold.
-    const std::string both = InsertAtAnchor(kAnchorPage, "<DIV class=\"nav\" id=\"top\">", "[M]");
+    const std::string both = Inserted(kAnchorPage, "<DIV class=\"nav\" id=\"top\">", "[M]");
     EXPECT_EQ(both, byId);
     const std::string second =
-        InsertAtAnchor("<div class=\"menu\">a</div><div id=\"x\" class=\"nav\">b</div>", "<div class=\"nav\">", "[M]");
+        Inserted("<div class=\"menu\">a</div><div id=\"x\" class=\"nav\">b</div>", "<div class=\"nav\">", "[M]");
     EXPECT_EQ(second, "<div class=\"menu\">a</div><div id=\"x\" class=\"nav\">[M]b</div>");
 }
 
 TEST(InsertAtAnchor, ANoBreakSpaceInTheAnchorEndsTheTagNameInEitherForm) {
     const std::string page = "<p>x</p><div class=\"menu\">a</div><div class=\"nav\">b</div>";
     const std::string expected = "<p>x</p><div class=\"menu\">a</div><div class=\"nav\">[M]b</div>";
-    EXPECT_EQ(InsertAtAnchor(page,
+    EXPECT_EQ(Inserted(page,
                              "<div\xA0"
                              "class=\"nav\">",
                              "[M]"),
               expected);
     // Typed text is UTF-8: the whole pair goes, not only its second byte.
-    EXPECT_EQ(InsertAtAnchor(page,
+    EXPECT_EQ(Inserted(page,
                              "<div\xC2\xA0"
                              "class=\"nav\">",
                              "[M]"),
               expected);
-    EXPECT_EQ(InsertAtAnchor(page, "<div class=\"nav\"\xC2\xA0id=\"x\">", "[M]"), page);
-    EXPECT_EQ(InsertAtAnchor(page,
+    EXPECT_EQ(Inserted(page, "<div class=\"nav\"\xC2\xA0id=\"x\">", "[M]"), page);
+    EXPECT_EQ(Inserted(page,
                              "<div id=\"x\"\xC2\xA0"
                              "class=\"nav\">",
                              "[M]"),
               page);
-    EXPECT_EQ(InsertAtAnchor("<div id=\"x\">a</div>", "<div id=\"x\"\xC2\xA0>", "[M]"), "<div id=\"x\">[M]a</div>");
+    EXPECT_EQ(Inserted("<div id=\"x\">a</div>", "<div id=\"x\"\xC2\xA0>", "[M]"), "<div id=\"x\">[M]a</div>");
 }
 
 TEST(InsertAtAnchor, NoMatchingElementLeavesThePageUnchanged) {
-    EXPECT_EQ(InsertAtAnchor(kAnchorPage, "<div class=\"side\">", "[M]"), kAnchorPage);
-    EXPECT_EQ(InsertAtAnchor(kAnchorPage, "<table>", "[M]"), kAnchorPage);
-    EXPECT_EQ(InsertAtAnchor("<html><body", "<BODY>", "[M]"), "<html><body");
-    EXPECT_EQ(InsertAtAnchor("<div class=\"nav\"", "<div class=\"nav\">", "[M]"), "<div class=\"nav\"");
+    EXPECT_EQ(Inserted(kAnchorPage, "<div class=\"side\">", "[M]"), kAnchorPage);
+    EXPECT_EQ(Inserted(kAnchorPage, "<table>", "[M]"), kAnchorPage);
+    EXPECT_EQ(Inserted("<html><body", "<BODY>", "[M]"), "<html><body");
+    EXPECT_EQ(Inserted("<div class=\"nav\"", "<div class=\"nav\">", "[M]"), "<div class=\"nav\"");
 }
 
 TEST(InsertAtAnchor, AFilterMustLieInsideTheTagText) {
     // The class text after the first div's ">" does not make it match.
-    EXPECT_EQ(InsertAtAnchor("<div>class=\"nav\"</div><div class=\"nav\">", "<div class=\"nav\">", "[M]"),
+    EXPECT_EQ(Inserted("<div>class=\"nav\"</div><div class=\"nav\">", "<div class=\"nav\">", "[M]"),
               "<div>class=\"nav\"</div><div class=\"nav\">[M]");
 }
 

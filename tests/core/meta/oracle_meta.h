@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/text.h"
+#include "ground/text.h"
 #include "core/markup/oracle_markup.h"
 #include "markup/scan.h"
 #include "support/oracle_steps.h"

@@ -1,0 +1,317 @@
+#include "app/commands_style.h"
+
+#include <gtest/gtest.h>
+
+#include "ground/file_routines.h"
+#include "app/startup.h"
+#include "style/palette.h"
+#include "style/style_file.h"
+#include "support/temp_folder.h"
+
+namespace wk {
+namespace {
+
+class Designer : public ::testing::Test {
+protected:
+    test::TempFolder folder;
+    ScriptedPrompt prompt;
+    Workspace ws{folder.path(), prompt};
+
+    bool Saved() const { return folder.exists(kStyleFile); }
+    // Forgets the last save, so the next one can be seen.
+    void ForgetSave() { std::remove(folder.file(kStyleFile).c_str()); }
+    std::string StoredText() const { return folder.read(kStyleFile); }
+    void Show(const std::string& element) {
+        SetElementText(ws, element);
+        ForgetSave();
+    }
+};
+
+TEST_F(Designer, ShowingAFontElementFillsEveryControl) {
+    ws.style[Element::Menu] = {255, 65280, "Georgia", 14.25f, false, true, false};
+    SetElementText(ws, "Menu");
+    const DesignerState& d = ws.designer;
+    EXPECT_EQ(d.backColor, 255);
+    EXPECT_EQ(d.foreColor, 65280);
+    EXPECT_EQ(d.fontText, "Georgia");
+    EXPECT_EQ(d.sizeText, "14.25");
+    EXPECT_FALSE(d.bold);
+    EXPECT_TRUE(d.italic);
+    EXPECT_TRUE(d.backEnabled && d.foreEnabled && d.fontEnabled && d.sizeStyleEnabled);
+}
+
+TEST_F(Designer, ControlsTakingNewValuesSaveAndSameValuesDoNot) {
+    // The initial controls show 9.75 and no bold: showing the bold "Menu Bar"
+    // ticks the bold box, which saves the defaults.
+    SelectElement(ws);
+    EXPECT_TRUE(ws.designer.bold);
+    EXPECT_EQ(StoredText(), StyleFileText(StyleSet{}) + "\r\n");
+    ForgetSave();
+    SelectElement(ws);
+    EXPECT_FALSE(Saved());
+    // "Menu" is not bold: unticking saves again.
+    SetElementText(ws, "Menu");
+    EXPECT_TRUE(Saved());
+    ForgetSave();
+    SetElementText(ws, "Menu Highlight");  // same size, bold and italic as "Menu"
+    EXPECT_FALSE(Saved());
+    EXPECT_EQ(StyleFileText(ws.style), StyleFileText(StyleSet{}));
+}
+
+TEST_F(Designer, ShowingTheSpineSwitchesOffItsFontAndTextColourGroups) {
+    SetElementText(ws, "Menu Bar");
+    ws.designer.fontText = "Impact";
+    ws.designer.sizeText = "11";
+    ForgetSave();
+    SetElementText(ws, "Menu Spine");
+    const DesignerState& d = ws.designer;
+    EXPECT_FALSE(d.bold);
+    EXPECT_FALSE(d.italic);
+    EXPECT_EQ(d.backColor, 8421376);
+    EXPECT_TRUE(d.backEnabled);
+    EXPECT_EQ(d.foreColor, kSpineTextBoxColor);
+    EXPECT_FALSE(d.foreEnabled);
+    EXPECT_FALSE(d.fontEnabled);
+    EXPECT_FALSE(d.sizeStyleEnabled);
+    EXPECT_EQ(d.fontText, "Impact");
+    EXPECT_EQ(d.sizeText, "11");
+    // Unticking bold saved, but changed no element.
+    EXPECT_TRUE(Saved());
+    EXPECT_EQ(StyleFileText(ws.style), StyleFileText(StyleSet{}));
+    // Back to a font element: everything is available again.
+    SetElementText(ws, "Menu");
+    EXPECT_TRUE(d.foreEnabled && d.fontEnabled && d.sizeStyleEnabled);
+    EXPECT_EQ(d.foreColor, 8388608);
+}
+
+TEST_F(Designer, ElementTextIsComparedExactly) {
+    SetElementText(ws, "Menu Bar");
+    SetElementText(ws, "Menu");
+    SetElementText(ws, "Menu H");  // typing on: still showing "Menu"
+    EXPECT_EQ(ws.designer.backColor, 16777215);
+    SetElementText(ws, "menu bar");
+    EXPECT_EQ(ws.designer.backColor, 16777215);
+    EXPECT_TRUE(prompt.asked.empty());
+    CheckElementEntry(ws);
+    ASSERT_EQ(prompt.count("message"), 1u);
+    EXPECT_EQ(prompt.asked[0].title, "Incorrect Element Entry");
+    EXPECT_EQ(prompt.asked[0].text, "Check the dropdown list for the Element: menu bar");
+    SetElementText(ws, "Menu Highlight");
+    EXPECT_EQ(ws.designer.backColor, 16776960);
+    CheckElementEntry(ws);
+    EXPECT_EQ(prompt.count("message"), 1u);
+}
+
+TEST_F(Designer, OperationsOnAnUnknownElementChangeNothingButSave) {
+    Show("Menux");
+    ApplyFontChoice(ws, "Impact");
+    ApplySize(ws, "20");
+    ApplyBold(ws, false);
+    ApplyItalic(ws, true);
+    TogglePalette(ws, ColorBox::Background);
+    PickSwatch(ws, 12);
+    EXPECT_EQ(StyleFileText(ws.style), StyleFileText(StyleSet{}));
+    EXPECT_TRUE(Saved());
+}
+
+TEST_F(Designer, ClickingASampleSelectsItsElement) {
+    ClickSample(ws, Element::MenuHighlight);
+    EXPECT_EQ(ws.designer.elementText, "Menu Highlight");
+    EXPECT_EQ(ws.designer.foreColor, 4194304);
+    ClickSample(ws, Element::MenuSpine);
+    EXPECT_FALSE(ws.designer.foreEnabled);
+}
+
+TEST_F(Designer, AFontHeadingChoosesTheFirstFontOfItsGroup) {
+    Show("Menu");
+    ApplyFontChoice(ws, "[SERIF]:");
+    EXPECT_EQ(ws.designer.fontText, "Georgia");
+    EXPECT_EQ(ws.style[Element::Menu].FontName, "Georgia");
+    EXPECT_TRUE(Saved());
+    const std::pair<const char*, const char*> choices[] = {{"[MONOSPACE]:", "Andale Mono"},
+                                                           {"[SANS SERIF]:", "Arial"},
+                                                           {"[SYMBOLS]:", "Symbol"},
+                                                           {"Courier New", "Courier New"},
+                                                           {"Webdings", "Webdings"}};
+    for (const auto& [entry, font] : choices) {
+        ApplyFontChoice(ws, entry);
+        EXPECT_EQ(ws.style[Element::Menu].FontName, font) << entry;
+    }
+    EXPECT_EQ(ws.designer.requestedTipIndex, -1);
+}
+
+TEST_F(Designer, AFontOutsideTheListBecomesVerdanaAndAsksForTheTip) {
+    Show("Menu");
+    ApplyFontChoice(ws, "Comic Sans MS");
+    EXPECT_EQ(ws.designer.fontText, "Verdana");
+    EXPECT_EQ(ws.style[Element::Menu].FontName, "Verdana");
+    EXPECT_EQ(ws.designer.requestedTipIndex, 11);
+}
+
+TEST_F(Designer, FontChoiceOnTheSpineChangesNoElement) {
+    Show("Menu Spine");
+    ApplyFontChoice(ws, "Impact");
+    EXPECT_EQ(ws.designer.fontText, "Impact");
+    EXPECT_EQ(StyleFileText(ws.style), StyleFileText(StyleSet{}));
+    EXPECT_TRUE(Saved());
+}
+
+TEST_F(Designer, OnlyAPositiveLeadingNumberBecomesTheSize) {
+    Show("Menu Bar");
+    for (const char* text : {"0", "-3", "abc", "", ".", "-0.5", "1e50"}) {
+        ForgetSave();
+        ApplySize(ws, text);
+        EXPECT_EQ(ws.style[Element::MenuBar].FontSize, 9.75f) << text;
+        EXPECT_EQ(ws.designer.sizeText, text);
+        EXPECT_TRUE(Saved()) << text;
+    }
+    ApplySize(ws, "1");
+    EXPECT_EQ(ws.style[Element::MenuBar].FontSize, 1.0f);
+    ApplySize(ws, "14");
+    EXPECT_EQ(ws.style[Element::MenuBar].FontSize, 14.0f);
+    ApplySize(ws, " 1 2.5pt");
+    EXPECT_EQ(ws.style[Element::MenuBar].FontSize, 12.5f);
+    EXPECT_EQ(SplitLines(StoredText())[3], "12.5");
+    Show("Menu Spine");
+    ApplySize(ws, "30");
+    EXPECT_EQ(ws.style[Element::MenuSpine].FontSize, 9.75f);
+    EXPECT_TRUE(Saved());
+}
+
+TEST_F(Designer, ReselectingShowsTheStoredSizeAndReappliesIt) {
+    ws.style[Element::Menu].FontSize = 12;
+    ws.designer.sizeText = "9.75";
+    Show("Menu Bar");
+    EXPECT_EQ(ws.designer.sizeText, "9.75");
+    SetElementText(ws, "Menu");
+    EXPECT_EQ(ws.designer.sizeText, "12");
+    EXPECT_EQ(ws.style[Element::Menu].FontSize, 12.0f);
+    EXPECT_TRUE(Saved());
+}
+
+TEST_F(Designer, BoldAndItalicFollowTheirBoxes) {
+    Show("Menu Highlight");
+    ApplyBold(ws, true);
+    ApplyItalic(ws, true);
+    EXPECT_TRUE(ws.style[Element::MenuHighlight].FontBold);
+    EXPECT_TRUE(ws.style[Element::MenuHighlight].FontItalic);
+    EXPECT_EQ(SplitLines(StoredText())[19], "BI");
+    ApplyBold(ws, false);
+    EXPECT_FALSE(ws.style[Element::MenuHighlight].FontBold);
+    EXPECT_EQ(SplitLines(StoredText())[19], "I");
+    EXPECT_FALSE(ws.style[Element::Menu].FontItalic);
+}
+
+TEST_F(Designer, PaletteOpensClosesAndMovesBetweenBoxes) {
+    DesignerState& d = ws.designer;
+    EXPECT_EQ(d.paletteUnder, std::nullopt);
+    TogglePalette(ws, ColorBox::Background);
+    EXPECT_EQ(d.paletteUnder, ColorBox::Background);
+    EXPECT_EQ(d.colorTarget, ColorBox::Background);
+    TogglePalette(ws, ColorBox::Background);
+    EXPECT_EQ(d.paletteUnder, std::nullopt);
+    EXPECT_EQ(d.colorTarget, ColorBox::Background);  // kept after closing
+    TogglePalette(ws, ColorBox::Background);
+    TogglePalette(ws, ColorBox::Text);
+    EXPECT_EQ(d.paletteUnder, ColorBox::Text);
+    EXPECT_EQ(d.colorTarget, ColorBox::Text);
+    TogglePalette(ws, ColorBox::Text);
+    EXPECT_EQ(d.paletteUnder, std::nullopt);
+    EXPECT_FALSE(Saved());
+}
+
+TEST_F(Designer, PickingASwatchColoursTheBoxAndTheElement) {
+    Show("Menu Bar Highlight");
+    TogglePalette(ws, ColorBox::Background);
+    PickSwatch(ws, 43);
+    EXPECT_EQ(ws.designer.paletteUnder, std::nullopt);
+    EXPECT_EQ(ws.designer.backColor, 51);
+    EXPECT_EQ(ws.style[Element::MenuBarHighlight].BackColor, 51);
+    EXPECT_EQ(SplitLines(StoredText())[5], "51");
+    TogglePalette(ws, ColorBox::Text);
+    PickSwatch(ws, 12);
+    EXPECT_EQ(ws.designer.foreColor, 16711680);
+    EXPECT_EQ(ws.style[Element::MenuBarHighlight].ForeColor, 16711680);
+    EXPECT_EQ(ws.designer.backColor, 51);
+}
+
+TEST_F(Designer, TheSpineTakesOnlyABackgroundColour) {
+    Show("Menu Spine");
+    TogglePalette(ws, ColorBox::Background);
+    PickSwatch(ws, 13);
+    EXPECT_EQ(ws.style[Element::MenuSpine].BackColor, 13056);
+    EXPECT_EQ(SplitLines(StoredText())[20], "13056");
+}
+
+TEST_F(Designer, SpineWithTheTextColourTargetChangesNothingButSaves) {
+    Show("Menu");
+    TogglePalette(ws, ColorBox::Text);  // opened for the text colour ...
+    Show("Menu Spine");    // ... then the element changed
+    const std::string before = StyleFileText(ws.style);
+    PickSwatch(ws, 7);
+    EXPECT_EQ(StyleFileText(ws.style), before);
+    EXPECT_TRUE(Saved());
+    EXPECT_EQ(ws.designer.paletteUnder, std::nullopt);
+}
+
+TEST_F(Designer, AnEmptyColourTargetMeansTheTextColour) {
+    Show("Menu");
+    PickSwatch(ws, 12);  // palette never opened: no box takes the colour
+    EXPECT_EQ(ws.style[Element::Menu].ForeColor, 16711680);
+    EXPECT_EQ(ws.style[Element::Menu].BackColor, 16777215);
+    EXPECT_EQ(ws.designer.foreColor, 8388608);
+}
+
+TEST_F(Designer, SwatchesOutsideThePaletteAreIgnored) {
+    Show("Menu");
+    TogglePalette(ws, ColorBox::Background);
+    PickSwatch(ws, kSwatchCount);
+    PickSwatch(ws, -1);
+    EXPECT_EQ(ws.designer.paletteUnder, ColorBox::Background);
+    EXPECT_FALSE(Saved());
+}
+
+TEST_F(Designer, ScrollingStaysWithinThePalette) {
+    ScrollPalette(ws, 211);
+    EXPECT_EQ(ws.designer.scroll, 211);
+    EXPECT_EQ(SwatchColor(ws.designer.scroll + kVisibleSwatches - 1), 16777215);
+    ScrollPalette(ws, 500);
+    EXPECT_EQ(ws.designer.scroll, kPaletteScrollMax);
+    ScrollPalette(ws, -4);
+    EXPECT_EQ(ws.designer.scroll, 0);
+    EXPECT_FALSE(Saved());
+}
+
+TEST_F(Designer, AFailedSaveIsSaidOnceAndTheStyleStays) {
+    Workspace broken(folder.file("missing/deeper/"), prompt);
+    SetElementText(broken, "Menu");
+    ApplyBold(broken, true);
+    ApplyItalic(broken, true);
+    EXPECT_TRUE(broken.style[Element::Menu].FontBold);
+    EXPECT_EQ(broken.notices.size(), 1u);
+}
+
+TEST(StyleStartUp, LoadsTheStyleAndShowsTheFirstElement) {
+    test::TempFolder folder;
+    ScriptedPrompt prompt;
+    {
+        Workspace ws(folder.path(), prompt);
+        ASSERT_EQ(StartUp(ws), StartupResult::Ready);
+        // No file yet: showing the bold "Menu Bar" writes the defaults.
+        EXPECT_EQ(folder.read(kStyleFile), StyleFileText(StyleSet{}) + "\r\n");
+        EXPECT_EQ(ws.designer.fontText, "Verdana");
+        EXPECT_TRUE(ws.designer.bold);
+    }
+    StyleSet stored;
+    stored[Element::MenuBar].FontName = "Georgia";
+    stored[Element::MenuBar].FontItalic = true;
+    ASSERT_TRUE(SaveStyle(folder.path(), stored));
+    Workspace ws(folder.path(), prompt);
+    StartUp(ws);
+    EXPECT_EQ(ws.designer.fontText, "Georgia");
+    EXPECT_TRUE(ws.designer.italic);
+    EXPECT_EQ(StyleFileText(ws.style), StyleFileText(stored));
+}
+
+}  // namespace
+}  // namespace wk

@@ -1,0 +1,99 @@
+// Choosing and loading a page, and the names and links it takes on commit.
+#include <filesystem>
+
+#include "markup/page_filter.h"
+#include "commit_fixture.h"
+#include "app/commit.h"
+#include "markup/page_name.h"
+
+namespace wk::test {
+namespace {
+
+TEST_F(CommitTest, LoadingReadsThePagesCategoryWithoutAsking) {
+    Load("a.html", "<html><head><meta name=\"category\" content=\"Blues\"></head><body>x</body></html>");
+
+    EXPECT_EQ(ws.status.category, "Blues");
+    EXPECT_TRUE(prompt.asked.empty());
+}
+
+TEST_F(CommitTest, WithTheCategoryOptionOffLoadingLeavesThePanelAlone) {
+    SetOptions("11110");
+    ws.status.category = "Folk";
+    Load("a.html", "<html><head><meta name=\"category\" content=\"Blues\"></head><body>x</body></html>");
+
+    EXPECT_EQ(ws.status.category, "Folk");
+    EXPECT_TRUE(prompt.asked.empty());
+}
+
+TEST_F(CommitTest, LoadingAMissingPageClearsItAndKeepsThePreviousKeywordList) {
+    LoadJazz("jazz.html");
+    LoadPage(ws, site.file("none.html"));
+
+    EXPECT_EQ(ws.page.path, site.file("none.html"));
+    EXPECT_TRUE(ws.page.text.empty());
+    EXPECT_TRUE(ws.page.keywordEntries.empty());
+    EXPECT_TRUE(ws.page.description.empty());
+    EXPECT_EQ(ws.page.keywords, "jazz,quiz");
+    EXPECT_EQ(prompt.count("input"), 1u);
+}
+
+TEST_F(CommitTest, BrowsingLoadsTheChosenPageWithTheWebPageFilter) {
+    site.write("jazz.html", kJazzPage);
+    prompt.fileAnswers.push_back(site.file("jazz.html"));
+    AnswerCategory("Music");
+    BrowsePage(ws);
+
+    ASSERT_GE(prompt.asked.size(), 1u);
+    EXPECT_EQ(prompt.asked[0].kind, "file");
+    EXPECT_EQ(prompt.asked[0].text, PageFilter());
+    EXPECT_EQ(prompt.asked[0].title, site.path());
+    EXPECT_EQ(ws.page.path, site.file("jazz.html"));
+    EXPECT_EQ(ws.page.text, kJazzPage);
+}
+
+TEST_F(CommitTest, BrowsingThatChoosesNothingKeepsTheCurrentPage) {
+    LoadJazz("jazz.html");
+    BrowsePage(ws);  // cancelled
+    prompt.fileAnswers.push_back(site.path() + "*.*");
+    BrowsePage(ws);
+
+    EXPECT_EQ(ws.page.path, site.file("jazz.html"));
+    EXPECT_EQ(ws.page.text, kJazzPage);
+}
+
+TEST_F(CommitTest, LinksMapToFilesBelowTheSiteRoot) {
+    EXPECT_EQ(LinkToLocalPath(ws.status.siteUrl, ws.status.siteRoot, "www.acme.com/music/jazz.html"), site.file("music/jazz.html"));
+    EXPECT_EQ(LinkToLocalPath(ws.status.siteUrl, ws.status.siteRoot, "WWW.Acme.COM/jazz.html"), site.file("jazz.html"));
+    EXPECT_EQ(LinkToLocalPath(ws.status.siteUrl, ws.status.siteRoot, "www.acme.com\\music\\jazz.html"), site.file("music/jazz.html"));
+    EXPECT_EQ(LinkToLocalPath(ws.status.siteUrl, ws.status.siteRoot, "www.other.org/jazz.html"), "www.other.org/jazz.html");
+    ws.status.siteUrl = "www.acme.com/ ";
+    EXPECT_EQ(LinkToLocalPath(ws.status.siteUrl, ws.status.siteRoot, "www.acme.com/jazz.html"), site.file("jazz.html"));
+}
+
+TEST_F(CommitTest, TheLastMenuLinkToThePageFollowsItIntoItsFolder) {
+    SetOptions("01000");
+    std::filesystem::create_directory(site.file("music"));
+    const NodeId first = ws.tree.appendMenu("Jazz", "www.acme.com/music/jazz.html");
+    const NodeId other = ws.tree.appendItem(first, "Blues", "www.acme.com/music/blues.html");
+    const NodeId last = ws.tree.appendMenu("More jazz", "WWW.ACME.COM\\music\\jazz.html");
+    Load("music/jazz.html", kJazzPage);
+    CommitPage(ws);
+
+    EXPECT_EQ(ws.tree.node(last).link, "WWW.ACME.COM\\music\\jazz.shtml");
+    EXPECT_EQ(ws.tree.node(first).link, "www.acme.com/music/jazz.html");
+    EXPECT_EQ(ws.tree.node(other).link, "www.acme.com/music/blues.html");
+    EXPECT_EQ(ws.page.path, site.file("music/jazz.shtml"));
+}
+
+TEST_F(CommitTest, WithoutTheMenuOptionNoLinkChanges) {
+    SetOptions("00100");
+    const NodeId node = ws.tree.appendMenu("Jazz", "www.acme.com/jazz.html");
+    Load("jazz.html", kJazzPage);
+    CommitPage(ws);
+
+    EXPECT_EQ(ws.tree.node(node).link, "www.acme.com/jazz.html");
+    EXPECT_FALSE(app.exists("default.mnu"));
+}
+
+}  // namespace
+}  // namespace wk::test

@@ -1,0 +1,67 @@
+#include "ground/text.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace wk {
+namespace {
+
+// The plain definition: compare at every position.
+std::size_t NaiveFind(std::string_view hay, std::string_view needle, std::size_t from, bool last) {
+    std::size_t found = std::string::npos;
+    for (std::size_t i = from; i + needle.size() <= hay.size(); ++i) {
+        if (EqualsNoCase(hay.substr(i, needle.size()), needle)) {
+            found = i;
+            if (!last) break;
+        }
+    }
+    return found;
+}
+
+TEST(FindNoCase, AgreesWithComparingAtEveryPosition) {
+    std::mt19937 random(7);
+    const std::string alphabet = "aAbB<>/ \xe9\xc9";
+    auto text = [&](std::size_t most) {
+        std::string t(random() % (most + 1), ' ');
+        for (char& c : t) c = alphabet[random() % alphabet.size()];
+        return t;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        const std::string hay = text(40), needle = text(4);
+        const std::size_t from = random() % (hay.size() + 2);
+        const std::size_t expected =
+            needle.empty() && from <= hay.size() ? from : NaiveFind(hay, needle, from, false);
+        ASSERT_EQ(FindNoCase(hay, needle, from), expected) << "'" << hay << "' '" << needle << "' from " << from;
+        if (!needle.empty()) {
+            ASSERT_EQ(FindLastNoCase(hay, needle), NaiveFind(hay, needle, 0, true));
+        }
+    }
+}
+
+TEST(FindNoCase, FoldsAsciiLettersOnly) {
+    EXPECT_EQ(FindNoCase("<HTML><Body>", "<body"), 6u);
+    EXPECT_EQ(FindNoCase("caf\xc9", "caf\xe9"), std::string::npos);  // bytes above ASCII stay as they are
+    EXPECT_EQ(FindLastNoCase("<META a><meta b>", "<Meta"), 8u);
+}
+
+TEST(LeadingValue, ReadsTheLeadingNumberOnly) {
+    EXPECT_EQ(LeadingValue("2\r\n"), 2);
+    EXPECT_EQ(LeadingValue(" -1"), -1);
+    EXPECT_EQ(LeadingValue("9.75abc"), 9.75);
+    EXPECT_EQ(LeadingValue("1 4"), 14);  // blanks inside the number are skipped
+    EXPECT_EQ(LeadingValue("yes"), 0);
+    EXPECT_EQ(LeadingValue("."), 0);
+    EXPECT_EQ(LeadingValue(""), 0);
+    EXPECT_EQ(LeadingValue("1e2x"), 100);
+}
+
+TEST(TrimSpaces, RemovesOnlyPlainSpacesAtTheEnds) {
+    EXPECT_EQ(TrimSpaces("  a b  "), "a b");
+    EXPECT_EQ(TrimSpaces("\t a "), "\t a");
+    EXPECT_EQ(TrimSpaces("\xA0x\xA0"), "\xA0x\xA0");
+    EXPECT_EQ(TrimSpaces(""), "");
+    EXPECT_EQ(TrimSpaces("   "), "");
+}
+
+}  // namespace
+}  // namespace wk
