@@ -4,7 +4,6 @@
 
 #include <map>
 
-#include "app/memory_tuning.h"
 #include "core/markup/page_samples.h"
 #include "markup/normalise.h"
 #include "markup/scan.h"
@@ -88,12 +87,4 @@ BENCHMARK(BM_HostileKeywords)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileDescription)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileNormalise)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
 
-// The program's own start: large page buffers stay on the heap.
-int main(int argc, char** argv) {
-    wk::KeepLargeBuffersOnTheHeap();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

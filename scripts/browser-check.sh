@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # End-to-end check in a real web server and a real browser: pages committed by
 # the command line, served by nginx with server-side includes, must show the
-# styled menu bar and open its drop-down under the pointer. Two pages are
-# committed: index.html (no doctype, quirks mode) and standards.html
-# (<!DOCTYPE html>, standards mode).
+# styled menu bar and open its drop-down under the pointer. Three pages are
+# committed: index.html (no doctype, quirks mode), standards.html
+# (<!DOCTYPE html>, standards mode) and styled.html, whose head has a style
+# element with rules of its own (an @import after them would be ignored).
 #
 # Usage: scripts/browser-check.sh [SCREENSHOT_FOLDER]   (default /tmp/wk-browser)
 # Environment: WK_CLI (the webkestrane binary, default build/webkestrane),
@@ -17,7 +18,7 @@ SHOTS="${1:-/tmp/wk-browser}"
 WK="${WK_CLI:-$REPO/build/webkestrane}"
 NODE_DIR="${WK_NODE_DIR:-/tmp/wk-browser-node}"
 CHROMIUM=/usr/bin/chromium
-PAGES=(index standards)
+PAGES=(index standards styled)
 CHECKS_PER_PAGE=8
 
 # The styled colours, set below with `style set` and expected back from the browser.
@@ -100,6 +101,10 @@ write_pages() {
     printf '%s\n' '<!DOCTYPE html>' \
         "<html lang=\"en\"><head><meta charset=\"utf-8\"><title>Standards page</title></head>$body" \
         > "$SITE/standards.html"
+    printf '%s\n' '<!DOCTYPE html>' \
+        "<html lang=\"en\"><head><meta charset=\"utf-8\"><title>Styled page</title>" \
+        '<style>body { margin: 0; font-family: Georgia, serif; } h1 { color: #333366; }</style>' \
+        "</head>$body" > "$SITE/styled.html"
 }
 
 commit_page() {

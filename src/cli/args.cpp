@@ -1,4 +1,5 @@
-#include <cstdlib>
+#include <charconv>
+#include <system_error>
 
 #include "cli/cli.h"
 
@@ -51,11 +52,12 @@ void ExpectPositional(const Arguments& args, std::size_t min, std::size_t max, c
 }
 
 int PositiveNumber(const std::string& word, const std::string& what) {
-    char* end = nullptr;
-    long value = std::strtol(word.c_str(), &end, 10);
-    if (word.empty() || *end != '\0' || value < 1 || value > 1000000000L)
+    int value = 0;
+    const char* end = word.data() + word.size();
+    const auto [stop, error] = std::from_chars(word.data(), end, value);
+    if (word.empty() || error != std::errc() || stop != end || value < 1)
         throw UsageError(what + " must be a whole number from 1: " + word);
-    return static_cast<int>(value);
+    return value;
 }
 
 bool OnOff(const std::string& word, const std::string& option) {

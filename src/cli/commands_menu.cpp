@@ -29,9 +29,9 @@ bool SelectNumbered(Context& c, const std::string& word) {
 
 int Finished(Context& c) { return c.ws.notices.empty() ? 0 : 1; }
 
-int RefusedEntry(Context& c) {
-    c.err << "menu: entry refused: the label must not be empty, the link must not be just www., "
-             "and neither may hold a line break\n";
+// The dialogs' reason, so both refuse the same entries in the same words.
+int RefusedEntry(Context& c, const NodeEntry& entry) {
+    c.err << "menu: entry refused, " << c.ws.appFolder << "default.mnu is unchanged: " << RefusalReason(entry) << "\n";
     return 1;
 }
 
@@ -54,7 +54,15 @@ int AddToTree(Context& c) {
     if (kind != "menu" && kind != "item") throw UsageError("usage: webkestrane " + usage);
     // An empty tree offers nothing to select: the dialog then forces a menu.
     if (!c.ws.tree.empty() && !SelectNumbered(c, args.get("--selected", "1"))) return 1;
-    if (!AddNode(c.ws, {kind == "menu", args.positional[1], args.positional[2]})) return RefusedEntry(c);
+    NodeEntry entry{kind == "menu", args.positional[1], args.positional[2]};
+    if (EntryRefused(entry)) return RefusedEntry(c, entry);
+    if (MenuBarTooWide(c.ws, entry.label, entry.asMenu)) {
+        const std::size_t typed = entry.label.size();
+        entry.label = ConfirmMenuBarWidth(c.ws, entry.label);
+        if (entry.label.size() < typed)
+            c.err << "menu add: the label was cut to " << kMenuBarLimit << " characters (--yes keeps it whole)\n";
+    }
+    if (!AddNode(c.ws, entry)) return RefusedEntry(c, entry);
     CloseNodeDialog(c.ws);
     return Finished(c);
 }
@@ -63,7 +71,8 @@ int EditInTree(Context& c) {
     const Arguments args = ParseArguments(c.words, {});
     ExpectPositional(args, 3, 3, "menu edit N LABEL LINK");
     if (!SelectNumbered(c, args.positional[0])) return 1;
-    if (!EditSelectedNode(c.ws, args.positional[1], args.positional[2])) return RefusedEntry(c);
+    if (!EditSelectedNode(c.ws, args.positional[1], args.positional[2]))
+        return RefusedEntry(c, {true, args.positional[1], args.positional[2]});
     CloseNodeDialog(c.ws);
     return Finished(c);
 }

@@ -67,8 +67,6 @@ int SetBoilerplate(Context& c) {
         c.err << "Boilerplate: the site URL must begin with " << kUrlPrefix << " (it is written without http://)\n";
         return 1;
     }
-    // The dialog ends the local source with a separator as soon as it is clicked.
-    if (!entries[4].empty()) entries[4] = NormaliseFolder(entries[4]);
     if (!CommitBoilerplate(c.ws, entries)) return 1;
     return c.ws.notices.empty() ? 0 : 1;
 }

@@ -1,3 +1,4 @@
+#include <optional>
 #include <ostream>
 
 #include "app/commands_style.h"
@@ -32,17 +33,20 @@ int ShowStyleSheet(Context& c) {
 
 // What the designer would silently leave alone, said so the user knows.
 void NoteIgnoredOptions(Context& c, const Arguments& args, Element element) {
-    if (!IsFontElement(element)) {
-        for (const char* option : {"--font", "--size", "--bold", "--italic", "--fore"})
-            if (args.has(option))
-                c.err << "style set: " << ElementName(element) << " has no font or text colour; " << option
-                      << " changes nothing\n";
-        return;
-    }
+    if (IsFontElement(element)) return;
+    for (const char* option : {"--font", "--size", "--bold", "--italic", "--fore"})
+        if (args.has(option))
+            c.err << "style set: " << ElementName(element) << " has no font or text colour; " << option
+                  << " changes nothing\n";
+}
+
+// A font or size the designer's boxes could not hold; the reason when so.
+std::optional<std::string> RefusedValue(const Arguments& args) {
     if (args.has("--font") && !NormalisedFontChoice(args.get("--font")))
-        c.err << "style set: " << args.get("--font") << " is not in the font list; Verdana is used\n";
+        return "--font " + args.get("--font") + " is not in the font list (names are matched exactly)";
     if (args.has("--size") && !TypedSize(args.get("--size")))
-        c.err << "style set: --size " << args.get("--size") << " is not a positive number; the size stays\n";
+        return "--size " + args.get("--size") + " is not a positive number";
+    return std::nullopt;
 }
 
 int SetStyle(Context& c) {
@@ -53,6 +57,10 @@ int SetStyle(Context& c) {
     const bool italic = args.has("--italic") && OnOff(args.get("--italic"), "--italic");
     const std::int32_t back = args.has("--back") ? CssColor(args.get("--back"), "--back") : 0;
     const std::int32_t fore = args.has("--fore") ? CssColor(args.get("--fore"), "--fore") : 0;
+    if (const std::optional<std::string> refused = RefusedValue(args)) {
+        c.err << "style set: " << *refused << "; nothing was saved to " << c.ws.appFolder << kStyleFile << "\n";
+        return 1;
+    }
 
     SetElementText(c.ws, args.positional[0]);
     const std::optional<Element> element = ElementFromName(args.positional[0]);

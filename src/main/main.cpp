@@ -4,7 +4,6 @@
 #include <iostream>
 #include <unistd.h>
 
-#include "app/memory_tuning.h"
 #include "app/settings.h"
 #include "app/startup.h"
 #include "cli/cli.h"
@@ -82,7 +81,6 @@ GlobalOptions ParseGlobals(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    wk::KeepLargeBuffersOnTheHeap();
     const CommandTable table = AllCommands();
     std::string doing = "webkestrane";  // what a failure is said to have stopped
     try {

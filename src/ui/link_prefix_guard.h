@@ -1,11 +1,11 @@
 #pragma once
-// Keeps "www." at the start of a link box: a key that would change the prefix
-// (typed with the caret inside it, Backspace right after it, or a selection
-// starting inside it) resets the box to "www." with the caret after it, and a
-// click never leaves the caret inside the prefix.
+// Keeps "www." at the start of a link box: every user edit (keys, paste by
+// keys, menu or middle click, drops) is mended by KeepLinkPrefix, so the
+// prefix stays whole and nothing typed is lost. Tabbing in puts the caret
+// after the link, and a click never leaves the caret inside the prefix.
 #include <QObject>
+#include <QString>
 
-class QKeyEvent;
 class QLineEdit;
 
 namespace wk::ui {
@@ -15,18 +15,18 @@ public:
     // Watches box for its whole life.
     explicit LinkPrefixGuard(QLineEdit* box);
 
-    // Keys that change a line edit's text; caret movement, focus keys and
-    // shortcuts that only copy or select do not.
-    static bool EditsText(const QKeyEvent& key);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool keyPressed(const QKeyEvent& key);
+    void remember();
+    void edited(const QString& text);
     void keepCaretAfterPrefix();
 
     QLineEdit* box_;
+    // The box as the next edit finds it: its text, and its selection start or caret.
+    QString before_;
+    int editFrom_ = 0;
 };
 
 }  // namespace wk::ui

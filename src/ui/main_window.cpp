@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "app/commands_settings.h"
+#include "app/page.h"
 #include "app/settings.h"
 #include "ground/text.h"
 #include "ui/designer_panel.h"
@@ -211,7 +212,16 @@ QWidget* MainWindow::buildCommitColumn() {
     page_->setObjectName("txtPage");
     page_->setPlaceholderText("Path of the web page");
     page_->setClearButtonEnabled(true);
-    connect(page_, &QLineEdit::textChanged, this, &MainWindow::pageTyped);
+    // Loading reads the page and runs the generators, and may ask for its
+    // category: not at every key, but when typing pauses (without asking) and
+    // when the user presses Enter or leaves the box.
+    pageTimer_ = new QTimer(this);
+    pageTimer_->setSingleShot(true);
+    pageTimer_->setInterval(500);
+    connect(page_, &QLineEdit::textEdited, pageTimer_, qOverload<>(&QTimer::start));
+    connect(pageTimer_, &QTimer::timeout, this, [this] { loadTypedPage(CategoryQuestion::Defer); });
+    connect(page_, &QLineEdit::returnPressed, this, [this] { loadTypedPage(CategoryQuestion::AskNow); });
+    page_->installEventFilter(this);
     auto* browse = Button("cmdBrowse", "Browse Page");
     connect(browse, &QPushButton::clicked, this, &MainWindow::browsePage);
     content->addWidget(Caption("&Page:", page_));
@@ -305,7 +315,8 @@ void MainWindow::showExpertControls() {
 }
 
 void MainWindow::showPage() {
-    ShowQuietly(page_, &QLineEdit::text, &QLineEdit::setText, PathToQt(ws_.page.path));
+    // A path still being typed stays as typed.
+    if (!pageTimer_->isActive()) ShowQuietly(page_, &QLineEdit::text, &QLineEdit::setText, PathToQt(ws_.page.path));
     words_->clear();
     words_->addItems(ShownTexts(ws_.page.keywordEntries));
     ShowQuietly(description_, &QPlainTextEdit::toPlainText, &QPlainTextEdit::setPlainText,

@@ -17,8 +17,13 @@ class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 class QToolButton;
 class QWidget;
+
+namespace wk {
+enum class CategoryQuestion;
+}
 
 namespace wk::ui {
 
@@ -51,6 +56,9 @@ public slots:
     void toggleMagnifier();  // Magnifier
     void statusPanelClicked(int number);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildMenuBar();
     void buildToolBar();
@@ -70,7 +78,8 @@ private:
     void showPage();
     void showMagnifier();
     void comingLater(const QString& command);
-    void pageTyped(const QString& text);
+    // The path in the page box becomes the page (unless it is already).
+    void loadTypedPage(CategoryQuestion question);
     void descriptionEdited();
     void descriptionChosen(int index);
 
@@ -91,6 +100,7 @@ private:
 
     // Commit
     QLineEdit* page_ = nullptr;
+    QTimer* pageTimer_ = nullptr;  // runs while the user types a path
     QListWidget* words_ = nullptr;
     QPlainTextEdit* description_ = nullptr;
     QComboBox* candidates_ = nullptr;

@@ -2,9 +2,11 @@
 // workspace, then shows the outcome.
 #include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/commands_menu.h"
@@ -58,11 +60,26 @@ void MainWindow::runOnWorkspace(void (*command)(Workspace&)) {
     afterCommand();
 }
 
-void MainWindow::browsePage() { runOnWorkspace(BrowsePage); }
+void MainWindow::browsePage() {
+    loadTypedPage(CategoryQuestion::Defer);  // a typed path stays the page when nothing is chosen
+    runOnWorkspace(BrowsePage);
+}
 
-void MainWindow::pageTyped(const QString& text) {
-    LoadPage(ws_, PathFromQt(text));
+void MainWindow::loadTypedPage(CategoryQuestion question) {
+    pageTimer_->stop();
+    LoadTypedPage(ws_, PathFromQt(page_->text()), question);
     afterCommand();
+}
+
+// Leaving the page box ends typing there; switching to another window or
+// opening a menu does not.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == page_ && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<const QFocusEvent&>(*event).reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            loadTypedPage(CategoryQuestion::AskNow);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::descriptionEdited() { ws_.page.description = TypedText(description_->toPlainText()); }
@@ -76,6 +93,8 @@ void MainWindow::descriptionChosen(int index) {
 void MainWindow::changeCategory() { runOnWorkspace(ChangeCategory); }
 
 void MainWindow::commitPage() {
+    // A path typed just now is the page to commit; the commit asks for a missing category itself.
+    loadTypedPage(CategoryQuestion::Defer);
     const CommitResult result = CommitPage(ws_);
     // A commit may rename the page and change the link that pointed to it.
     builder_->reload();

@@ -1,5 +1,7 @@
 #include "ui/node_dialog.h"
 
+#include <QDialogButtonBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -7,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "app/commands_menu.h"
 #include "app/commands_settings.h"
@@ -35,31 +38,33 @@ NodeDialog::NodeDialog(Workspace& ws, Mode mode, QWidget* parent) : QDialog(pare
     setObjectName(mode == Mode::Add ? QStringLiteral("Form3") : QStringLiteral("Form3e"));
     setModal(true);
 
-    optMenu_ = new QRadioButton(QStringLiteral("Menu"), this);
+    optMenu_ = new QRadioButton(QStringLiteral("&Menu"), this);
     optMenu_->setObjectName(QStringLiteral("optMenu"));
-    optItem_ = new QRadioButton(QStringLiteral("Menu Item"), this);
+    optItem_ = new QRadioButton(QStringLiteral("Menu &Item"), this);
     optItem_->setObjectName(QStringLiteral("optItem"));
     txtName_ = new QLineEdit(this);
     txtName_->setObjectName(QStringLiteral("txtName"));
     txtURL_ = new QLineEdit(QString::fromLatin1(kUrlPrefix), this);
     txtURL_->setObjectName(QStringLiteral("txtURL"));
     new LinkPrefixGuard(txtURL_);
-    auto* cmdBrowse = PlainButton(QStringLiteral("Browse"), QStringLiteral("cmdBrowse"), this);
-    auto* cmdOK = PlainButton(QStringLiteral("OK"), QStringLiteral("cmdOK"), this);
-    auto* cmdKO = PlainButton(title, QStringLiteral("cmdKO"), this);
+    auto* cmdBrowse = PlainButton(QStringLiteral("&Browse"), QStringLiteral("cmdBrowse"), this);
+    refusal_ = new QLabel(this);
+    refusal_->setObjectName(QStringLiteral("lblRefusal"));
+    refusal_->setStyleSheet(QStringLiteral("color: #c62828"));
+    refusal_->hide();
+    widthQuestion_ = buildWidthQuestion();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
 
     auto* kinds = new QHBoxLayout;
     kinds->addWidget(optMenu_);
     kinds->addWidget(optItem_);
     kinds->addStretch();
-    auto* nameLabel = new QLabel(QStringLiteral("Name:"), this);
+    auto* nameLabel = new QLabel(QStringLiteral("&Name:"), this);
     nameLabel->setBuddy(txtName_);
-    auto* urlLabel = new QLabel(QStringLiteral("URL:"), this);
+    auto* urlLabel = new QLabel(QStringLiteral("&URL:"), this);
     urlLabel->setBuddy(txtURL_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdKO);
 
     auto* grid = new QGridLayout(this);
     grid->addLayout(kinds, 0, 1, 1, 2);
@@ -68,12 +73,15 @@ NodeDialog::NodeDialog(Workspace& ws, Mode mode, QWidget* parent) : QDialog(pare
     grid->addWidget(urlLabel, 2, 0);
     grid->addWidget(txtURL_, 2, 1);
     grid->addWidget(cmdBrowse, 2, 2);
-    grid->addLayout(buttons, 3, 0, 1, 3);
+    grid->addWidget(refusal_, 3, 1, 1, 2);
+    grid->addWidget(widthQuestion_, 4, 0, 1, 3);
+    grid->addWidget(buttons, 5, 0, 1, 3);
     grid->setColumnMinimumWidth(1, 320);
 
-    connect(cmdOK, &QPushButton::clicked, this, &NodeDialog::performOk);
-    connect(cmdKO, &QPushButton::clicked, this, &NodeDialog::performOk);
+    connect(buttons, &QDialogButtonBox::accepted, this, &NodeDialog::performOk);
+    connect(buttons, &QDialogButtonBox::rejected, this, &NodeDialog::reject);
     connect(cmdBrowse, &QPushButton::clicked, this, &NodeDialog::browse);
+    connect(txtName_, &QLineEdit::textEdited, this, &NodeDialog::nameEdited);
     txtName_->installEventFilter(this);
     txtURL_->installEventFilter(this);
 
@@ -101,11 +109,60 @@ void NodeDialog::showNodeKind() {
     }
 }
 
+// The width question shows below the boxes rather than in a message box, so
+// that keys typed while it is up go on into the label and answer nothing.
+QWidget* NodeDialog::buildWidthQuestion() {
+    auto* question = new QFrame(this);
+    question->setObjectName(QStringLiteral("fraWidth"));
+    question->setFrameShape(QFrame::StyledPanel);
+    auto* title = new QLabel(QString::fromLatin1(kMenuBarWarningTitle), question);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    auto* text = new QLabel(QString::fromLatin1(kMenuBarWarningText), question);
+    text->setWordWrap(true);
+    auto* keep = PlainButton(QStringLiteral("&Yes, keep the label"), QStringLiteral("cmdKeepLabel"), question);
+    auto* cut = PlainButton(QStringLiteral("N&o, cut it to %1 characters").arg(kMenuBarLimit),
+                            QStringLiteral("cmdCutLabel"), question);
+    connect(keep, &QPushButton::clicked, this, [this] { answerWidthQuestion(true); });
+    connect(cut, &QPushButton::clicked, this, [this] { answerWidthQuestion(false); });
+    auto* answers = new QHBoxLayout;
+    answers->addStretch();
+    answers->addWidget(keep);
+    answers->addWidget(cut);
+    auto* layout = new QVBoxLayout(question);
+    layout->addWidget(title);
+    layout->addWidget(text);
+    layout->addLayout(answers);
+    question->hide();
+    return question;
+}
+
+// Asked once a dialog, after the edit that first takes the label past the
+// room the other menus leave on the bar.
+void NodeDialog::nameEdited() {
+    if (mode_ != Mode::Add || widthAsked_ || !MenuBarTooWide(ws_, TypedText(txtName_->text()), optMenu_->isChecked()))
+        return;
+    widthAsked_ = true;
+    widthQuestion_->show();
+    adjustSize();  // room for the wrapped question
+}
+
+void NodeDialog::answerWidthQuestion(bool keep) {
+    if (!keep) txtName_->setText(ShownText(CutToBarLimit(TypedText(txtName_->text()))));
+    widthQuestion_->hide();
+    adjustSize();
+    txtName_->setFocus();
+}
+
 void NodeDialog::performOk() {
-    const std::string label = TypedText(txtName_->text());
-    const std::string link = TypedText(txtURL_->text());
-    const bool applied = mode_ == Mode::Add ? AddNode(ws_, NodeEntry{optMenu_->isChecked(), label, link})
-                                            : EditSelectedNode(ws_, label, link);
+    // A width question still unanswered counts as Yes: the label is kept as typed.
+    const NodeEntry entry{optMenu_->isChecked(), TypedText(txtName_->text()), TypedText(txtURL_->text())};
+    const std::string refusal = RefusalReason(entry);
+    refusal_->setText(ShownText(refusal));
+    refusal_->setVisible(!refusal.empty());
+    if (!refusal.empty()) return;
+    const bool applied = mode_ == Mode::Add ? AddNode(ws_, entry) : EditSelectedNode(ws_, entry.label, entry.link);
     if (applied) accept();
 }
 
@@ -114,35 +171,18 @@ void NodeDialog::done(int result) {
     QDialog::done(result);
 }
 
+// Enter in either box moves to the other with its text selected, then
+// performs OK: when OK refuses, the user goes on in the other box.
 bool NodeDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (watched == txtName_) return nameKeyPressed(key);
-        if (watched == txtURL_) return urlKeyPressed(key);
+    if (event->type() == QEvent::KeyPress && (watched == txtName_ || watched == txtURL_) &&
+        IsEnter(static_cast<const QKeyEvent&>(*event))) {
+        QLineEdit* other = watched == txtName_ ? txtURL_ : txtName_;
+        other->setFocus();
+        other->selectAll();
+        performOk();
+        return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-// Answers whether the key was used up here.
-bool NodeDialog::nameKeyPressed(const QKeyEvent& key) {
-    // The width check sees the label as it is before the key takes effect,
-    // Enter (and the OK it performs) included.
-    if (mode_ == Mode::Add && (IsEnter(key) || LinkPrefixGuard::EditsText(key)) &&
-        MenuBarTooWide(ws_, TypedText(txtName_->text()), optMenu_->isChecked()))
-        txtName_->setText(ShownText(ConfirmMenuBarWidth(ws_, TypedText(txtName_->text()))));
-    if (!IsEnter(key)) return false;
-    txtURL_->setFocus();
-    txtURL_->selectAll();
-    performOk();
-    return true;
-}
-
-bool NodeDialog::urlKeyPressed(const QKeyEvent& key) {
-    if (!IsEnter(key)) return false;
-    txtName_->setFocus();
-    txtName_->selectAll();
-    performOk();
-    return true;
 }
 
 void NodeDialog::browse() {

@@ -1,10 +1,10 @@
 #pragma once
 // The menu builder's add and edit dialogs: one window in two modes. Both act
-// on the workspace's tree and save it whenever they close; neither has a
-// cancel button, so closing the window abandons the entry.
+// on the workspace's tree and save it whenever they close; Cancel or the
+// close box abandons the entry.
 #include <QDialog>
 
-class QKeyEvent;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -20,10 +20,10 @@ public:
     enum class Mode { Add, Edit };
     NodeDialog(Workspace& ws, Mode mode, QWidget* parent = nullptr);
 
-    // cmdOK and cmdKO: applies the entry and closes, or leaves the dialog open
-    // when the entry is refused.
+    // cmdOK: applies the entry and closes, or says in the dialog why the
+    // entry is refused and stays open.
     void performOk();
-    // Every way of closing (OK, close box, Escape) ends here.
+    // Every way of closing (OK, Cancel, close box, Escape) ends here.
     void done(int result) override;
 
 protected:
@@ -31,8 +31,9 @@ protected:
 
 private:
     void showNodeKind();
-    bool nameKeyPressed(const QKeyEvent& key);
-    bool urlKeyPressed(const QKeyEvent& key);
+    QWidget* buildWidthQuestion();
+    void nameEdited();
+    void answerWidthQuestion(bool keep);
     void browse();
 
     Workspace& ws_;
@@ -41,6 +42,9 @@ private:
     QRadioButton* optItem_;
     QLineEdit* txtName_;
     QLineEdit* txtURL_;
+    QLabel* refusal_;
+    QWidget* widthQuestion_;
+    bool widthAsked_ = false;  // the add dialog asks about the bar's width once
 };
 
 }  // namespace wk::ui

@@ -1,3 +1,5 @@
+// The settings commands run as a user runs them. The files they write are the
+// core's to test; here: the options taken, the printed formats, the exit status.
 #include <gtest/gtest.h>
 
 #include "run_cli.h"
@@ -6,100 +8,78 @@ namespace wk {
 namespace {
 
 using test::RunCli;
-using test::RunCliWithApp;
 using test::TempFolder;
+using OptionsCommand = test::CliTest;
+using BoilerplateCommand = test::CliTest;
+using GlobalOptions = test::CliTest;
 
-TEST(OptionsCommand, PrintsTheFirstRunDefaults) {
-    TempFolder app;
-    auto run = RunCliWithApp(app, {"options"});
+TEST_F(OptionsCommand, PrintsTheFirstRunDefaultsThenWhatSetStored) {
+    auto run = Run({"options"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out,
-              "anchor: <BODY>\nfilter: *.*\ncommit: 00000\nexpert: off\ncredits: off\ntips: unset\n");
-    // Printing changes nothing on disk.
-    EXPECT_FALSE(app.exists("expert.sgt"));
-}
-
-TEST(OptionsCommand, SetWritesEachFileAsTheDesktopProgramDoes) {
-    TempFolder app;
-    auto run = RunCliWithApp(app, {"options", "set", "--anchor", "body", "--filter", "index.htm", "--commit", "01100",
-                                   "--expert", "on", "--credits", "on"});
+    EXPECT_EQ(run.out, "anchor: <BODY>\nfilter: *.*\ncommit: 00000\nexpert: off\ncredits: off\ntips: unset\n");
+    EXPECT_FALSE(app.exists("expert.sgt"));  // printing changes nothing on disk
+    run = Run({"options", "set", "--anchor", "body", "--filter", "index.htm", "--commit", "01100", "--expert", "on",
+               "--credits", "on"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(app.read("anchor.sgt"), "<body>\r\n");
-    EXPECT_EQ(app.read("filter.sgt"), "*.htm\r\n");
-    EXPECT_EQ(app.read("Options.abn"), "01100\r\n");
-    EXPECT_EQ(app.read("expert.sgt"), "1\r\n");
-    EXPECT_EQ(app.read("credits.sgt"), "1\r\n");
     app.write("tip.sgt", "0\r\n");
-    run = RunCliWithApp(app, {"options"});
+    run = Run({"options"});
     EXPECT_EQ(run.out, "anchor: <body>\nfilter: *.htm\ncommit: 01100\nexpert: on\ncredits: on\ntips: off\n");
 }
 
-TEST(OptionsCommand, BadValuesAreUsageErrorsAndWriteNothing) {
-    TempFolder app;
+TEST_F(OptionsCommand, BadValuesAreUsageErrorsAndWriteNothing) {
     for (const auto& words : std::vector<std::vector<std::string>>{
-             {"options", "set", "--commit", "0110"},
-             {"options", "set", "--commit", "01102"},
-             {"options", "set", "--expert", "maybe"},
-             {"options", "set", "--anchor"},
-             {"options", "set", "--colour", "red"},
-             {"options", "extra"},
-             {"no-such-command"}}) {
-        auto run = RunCliWithApp(app, words);
+             {"options", "set", "--commit", "0110"}, {"options", "set", "--commit", "01102"},
+             {"options", "set", "--expert", "maybe"}, {"options", "set", "--anchor"},
+             {"options", "set", "--colour", "red"}, {"options", "extra"}, {"no-such-command"},
+             {"options", "set", "--anchor", "td", "--credits", "sometimes"}}) {
+        auto run = Run(words);
         EXPECT_EQ(run.status, 2) << words.back();
         EXPECT_FALSE(run.err.empty());
     }
-    auto run = RunCliWithApp(app, {"options", "set", "--anchor", "td", "--credits", "sometimes"});
-    EXPECT_EQ(run.status, 2);
     EXPECT_FALSE(app.exists("anchor.sgt"));
 }
 
-TEST(BoilerplateCommand, SetStoresWithTheDialogRulesAndPrints) {
-    TempFolder app;
-    auto run = RunCliWithApp(app, {"boilerplate", "set", "www.acme.com", "Acme Ltd", "Web Team", "Acme Ltd 2005",
-                                   "/srv/site"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(app.read("boilerplate.sgt"),
-              "www.acme.com\r\nAcme Ltd\r\nWeb Team\r\nAcme Ltd 2005\r\n/srv/site/\r\n");
-    run = RunCliWithApp(app, {"boilerplate"});
-    EXPECT_EQ(run.out, "www.acme.com\nAcme Ltd\nWeb Team\nAcme Ltd 2005\n/srv/site/\n");
-}
-
-TEST(BoilerplateCommand, RefusesAnEmptyEntry) {
-    TempFolder app;
-    auto run = RunCliWithApp(app, {"boilerplate", "set", "www.acme.com", "", "Web Team", "c", "/s"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err,
-              "Boilerplate null data error: You cannot omit boilerplate entries or enter null boilerplate data\n");
-    EXPECT_FALSE(app.exists("boilerplate.sgt"));
-    run = RunCliWithApp(app, {"boilerplate", "set", "a", "b", "c", "d"});
-    EXPECT_EQ(run.status, 2);
-}
-
-TEST(OptionsCommand, ASettingThatCannotBeSavedIsSaidAsTheWindowSaysIt) {
-    TempFolder scratch;
+TEST_F(OptionsCommand, ASettingThatCannotBeSavedFailsNamingTheFolder) {
     // The folder's parent is missing, so the settings file cannot be written.
-    const std::string app = scratch.path() + "missing/settings/";
-    auto run = RunCli({"--app-folder", app, "options", "set", "--expert", "on"});
+    const std::string folder = app.path() + "missing/settings/";
+    auto run = RunCli({"--app-folder", folder, "options", "set", "--expert", "on"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err.rfind("Settings not saved: Settings cannot be saved in " + app, 0), 0u) << run.err;
+    EXPECT_NE(run.err.find(folder), std::string::npos) << run.err;
 }
 
-TEST(GlobalOptions, AfterADoubleDashWordsThatLookLikeOptionsAreEntries) {
-    TempFolder app;
-    auto run = RunCliWithApp(app, {"boilerplate", "set", "--", "www.acme.com", "--Acme--", "-h", "--yes", "/srv/site"});
+TEST_F(BoilerplateCommand, SetStoresARelativeSiteFolderAsAbsoluteAndPrintsOneEntryALine) {
+    TempFolder site;
+    auto run = Run({"boilerplate", "set", "www.acme.com", "Acme Ltd", "Web Team", "Acme Ltd 2005", "."}, site.path());
+    ASSERT_EQ(run.status, 0) << run.err;
+    run = Run({"boilerplate"});
+    EXPECT_EQ(run.out, "www.acme.com\nAcme Ltd\nWeb Team\nAcme Ltd 2005\n" + site.path() + "\n");
+}
+
+TEST_F(BoilerplateCommand, RefusesAnEmptyEntryOrAMissingFolder) {
+    auto run = Run({"boilerplate", "set", "www.acme.com", "", "Web Team", "c", "/s"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_FALSE(run.err.empty());
+    run = Run({"boilerplate", "set", "www.acme.com", "Acme", "Web Team", "c", app.file("gone")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(app.file("gone")), std::string::npos) << run.err;
+    EXPECT_FALSE(app.exists("boilerplate.sgt"));
+    EXPECT_EQ(Run({"boilerplate", "set", "a", "b", "c", "d"}).status, 2);
+}
+
+TEST_F(GlobalOptions, AfterADoubleDashWordsThatLookLikeOptionsAreEntries) {
+    auto run = Run({"boilerplate", "set", "--", "www.acme.com", "--Acme--", "-h", "--yes", app.path()});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(app.read("boilerplate.sgt"), "www.acme.com\r\n--Acme--\r\n-h\r\n--yes\r\n/srv/site/\r\n");
+    EXPECT_EQ(Run({"boilerplate"}).out, "www.acme.com\n--Acme--\n-h\n--yes\n" + app.path() + "\n");
 }
 
-TEST(GlobalOptions, VersionHelpAndEnvironmentFolder) {
+TEST_F(GlobalOptions, VersionHelpAndEnvironmentFolder) {
     auto run = RunCli({"--version"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("webkestrane ", 0), 0u);
     run = RunCli({"--help"});
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("boilerplate set URL ORG AUTHOR COPYRIGHT SITE"), std::string::npos);
-    TempFolder app;
     ::setenv("WEBKESTRANE_APP_FOLDER", app.path().c_str(), 1);
     run = RunCli({"options", "set", "--expert", "on"});
     ::unsetenv("WEBKESTRANE_APP_FOLDER");

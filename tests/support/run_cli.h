@@ -1,5 +1,7 @@
 #pragma once
 // Runs the webkestrane command line as a user would and captures what it says.
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <string>
 #include <sys/wait.h>
@@ -43,5 +45,14 @@ inline CliRun RunCliWithApp(const TempFolder& app, std::vector<std::string> word
     words.insert(words.begin(), {"--app-folder", app.path()});
     return RunCli(words, workingFolder);
 }
+
+// A test with its own application folder, which Run uses.
+class CliTest : public ::testing::Test {
+protected:
+    TempFolder app;
+    CliRun Run(const std::vector<std::string>& words, const std::string& workingFolder = {}) const {
+        return RunCliWithApp(app, words, workingFolder);
+    }
+};
 
 }  // namespace wk::test

@@ -74,8 +74,9 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     struct Fixture {
-        explicit Fixture(const std::string& boilerplate = std::string(kStoredBoilerplate) + "/srv/site/\r\n") {
-            folder.write("boilerplate.sgt", boilerplate);
+        // The stored boilerplate names site as the local source, by default the settings folder.
+        explicit Fixture(const std::string& site = {}) {
+            folder.write("boilerplate.sgt", kStoredBoilerplate + (site.empty() ? folder.path() : site) + "\r\n");
             window = wk::ui::StartMainWindow(ws);
             window->show();  // clicks need laid-out widgets
         }
@@ -118,14 +119,14 @@ private slots:
             dialog.findChild<QLineEdit*>("txtBoil1")->setText("Acme Ltd");
             dialog.findChild<QLineEdit*>("txtBoil2")->setText("Web Team");
             dialog.findChild<QPlainTextEdit*>("txtBoil3")->setPlainText("Acme 2005");
-            dialog.findChild<QLineEdit*>("txtBoil4")->setText("/srv/site/");
+            dialog.findChild<QLineEdit*>("txtBoil4")->setText(QString::fromStdString(folder.path()));
             QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
         });
         std::unique_ptr<MainWindow> window = wk::ui::StartMainWindow(ws);
         QCOMPARE(title, QString("BoilerPlate"));
         QVERIFY(!windowShownFirst);
         QVERIFY(window);
-        QCOMPARE(folder.read("boilerplate.sgt"), std::string(kStoredBoilerplate) + "/srv/site/\r\n");
+        QCOMPARE(folder.read("boilerplate.sgt"), kStoredBoilerplate + folder.path() + "\r\n");
 
         // The first-run defaults are on display.
         QCOMPARE(window->windowTitle(), QString("Web Kestrane"));
@@ -492,17 +493,23 @@ private slots:
         QCOMPARE(f.find<QWidget>("lstWords")->font().pointSize(), 8);
     }
 
-    void aTypedPageIsLoadedAndCommittedUnderItsShtmlName() {
+    void aTypedPageLoadsWhenTypingEndsAndIsCommittedUnderItsShtmlName() {
         wk::test::TempFolder site;
-        Fixture f(std::string(kStoredBoilerplate) + site.path() + "\r\n");
+        Fixture f(site.path());
         const std::string page = "<html><head><title>Jazz</title></head><body><p>Jazz quiz: jazz!</p></body></html>";
         site.write("index.html", page);
         f.click("chkAdd1");  // Menu
+        f.click("chkAdd4");  // Category, which the page lacks
         auto* box = f.find<QLineEdit>("txtPage");
         box->setFocus();
         QTest::keyClicks(box, QString::fromStdString(site.file("index.html")));
-        QCOMPARE(f.ws.page.path, site.file("index.html"));
-        QCOMPARE(f.ws.page.text, page);
+        QVERIFY(f.ws.page.path.empty());  // nothing loads key by key
+        QTRY_COMPARE(f.ws.page.text, page);  // the pause loads it, without asking
+        QVERIFY(f.prompt.asked.empty());
+        f.prompt.inputAnswers = {std::string("Music")};
+        QTest::keyClick(box, Qt::Key_Return);  // Enter asks
+        QCOMPARE(f.prompt.count("input"), std::size_t{1});
+        QCOMPARE(f.panel(1)->text(), QString("Music"));
         f.click("cmdCom");
         QVERIFY(site.exists("index.shtml"));
         QVERIFY(site.exists("_/0.css"));

@@ -1,12 +1,14 @@
 // The add and edit dialogs driven through their widgets: the opening rules,
 // the "www." guard, Enter, refused entries, closing, the menu bar width
-// check and Browse.
+// question and Browse.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 #include <memory>
-#include <tuple>
 
 #include "app/commands_menu.h"
 #include "ground/prompt.h"
@@ -55,20 +57,18 @@ class NodeDialogTest : public QObject {
     static void Press(NodeDialog& d, const char* name) {
         QTest::mouseClick(d.findChild<QPushButton*>(name), Qt::LeftButton);
     }
+    static QString Refusal(NodeDialog& d) {
+        auto* label = d.findChild<QLabel*>("lblRefusal");
+        return label->isVisible() ? label->text() : QString();
+    }
+    static bool WidthAsked(NodeDialog& d) { return d.findChild<QWidget*>("fraWidth")->isVisible(); }
+    // Types keys one by one, "\x7f" standing for Delete.
+    static void Type(QLineEdit* box, const char* keys) {
+        for (const char* key = keys; *key; ++key)
+            *key == '\x7f' ? QTest::keyClick(box, Qt::Key_Delete) : QTest::keyClick(box, *key);
+    }
 
 private slots:
-    void addDialogLooksAsNamed() {
-        Fixture f;
-        NodeDialog dialog(f.ws, NodeDialog::Mode::Add);
-        QCOMPARE(dialog.windowTitle(), QString("Add Menu or Menu Item"));
-        QCOMPARE(Option(dialog, "optMenu")->text(), QString("Menu"));
-        QCOMPARE(Option(dialog, "optItem")->text(), QString("Menu Item"));
-        QCOMPARE(Url(dialog)->text(), QString("www."));
-        QCOMPARE(dialog.findChild<QPushButton*>("cmdKO")->text(), QString("Add Menu or Menu Item"));
-        QCOMPARE(dialog.findChild<QPushButton*>("cmdOK")->text(), QString("OK"));
-        QCOMPARE(dialog.findChild<QPushButton*>("cmdBrowse")->text(), QString("Browse"));
-        QVERIFY(!dialog.findChild<QPushButton*>("cmdCancel"));
-    }
 
     void addingToAnEmptyTreeForcesAMenu() {
         Fixture f;
@@ -79,7 +79,7 @@ private slots:
         QTest::keyClicks(Name(dialog), "Home");
         Url(dialog)->setCursorPosition(4);
         QTest::keyClicks(Url(dialog), "home.org");
-        Press(dialog, "cmdKO");
+        Press(dialog, "cmdOK");
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(f.ws.tree.size(), std::size_t{1});
         const wk::NodeId added = f.ws.tree.menus().at(0);
@@ -103,43 +103,46 @@ private slots:
                  std::string("A\r\n1\r\nwww.a\r\nx\r\n2\r\nwww.x\r\nnew\r\n2\r\nwww.new\r\ny\r\n2\r\nwww.y\r\n"));
     }
 
-    void aKeyInsideThePrefixResetsTheLink() {
+    void editsKeepOnePrefixAndEveryTypedCharacter() {
         Fixture f;
         NodeDialog& dialog = f.open();
         QLineEdit* url = Url(dialog);
         url->setFocus();
-        // {caret or selection start, selection length, key}
-        const std::tuple<int, int, Qt::Key> edits[] = {
-            {2, 0, Qt::Key_X}, {4, 0, Qt::Key_Backspace}, {1, 0, Qt::Key_Delete}, {2, 4, Qt::Key_Z}};
-        for (const auto& [at, length, key] : edits) {
+        struct Edit {
+            int at, length;  // the caret, or a selection, in "www.abc"
+            const char* keys;    // typed ("\b" Backspace, "\x7f" Delete)
+            const char* pasted;  // then pasted from the clipboard
+            const char* kept;
+        };
+        const Edit edits[] = {
+            {0, 7, "www.example.org", "", "www.example.org"},
+            {0, 7, "example.org", "", "www.example.org"},
+            {2, 0, "x", "", "www.xabc"},
+            {4, 0, "\b", "", "www.abc"},
+            {5, 0, "\bq", "", "www.qbc"},
+            {1, 0, "\x7f", "", "www.abc"},
+            {2, 4, "z", "", "www.zc"},
+            {0, 7, "", "https://www.example.org/x", "www.example.org/x"},
+            {7, 0, "\b\b\b", "www.example.org/x", "www.example.org/x"},
+        };
+        for (const Edit& edit : edits) {
             url->setText("www.abc");
-            if (length) url->setSelection(at, length);  // "w.ab"
-            else url->setCursorPosition(at);
-            QTest::keyClick(url, key);
-            QCOMPARE(url->text(), QString("www."));
-            QCOMPARE(url->cursorPosition(), 4);
+            url->setSelection(edit.at, edit.length);
+            Type(url, edit.keys);
+            if (*edit.pasted) {
+                QGuiApplication::clipboard()->setText(edit.pasted);
+                url->paste();
+            }
+            QCOMPARE(url->text(), QString(edit.kept));
         }
-    }
-
-    void keysAfterThePrefixActNormally() {
-        Fixture f;
-        NodeDialog& dialog = f.open();
-        QLineEdit* url = Url(dialog);
-        url->setFocus();
+        // Typing goes on at the caret the guard left.
         url->setText("www.abc");
-        url->setCursorPosition(5);
-        QTest::keyClick(url, Qt::Key_Backspace);
-        QCOMPARE(url->text(), QString("www.bc"));
-        QTest::keyClick(url, Qt::Key_Q);
-        QCOMPARE(url->text(), QString("www.qbc"));
-        // Moving the caret is no edit, and a selection from the prefix's end may be replaced.
-        QTest::keyClick(url, Qt::Key_Home);
-        QCOMPARE(url->text(), QString("www.qbc"));
-        url->setSelection(4, 3);
-        QTest::keyClick(url, Qt::Key_Backspace);
-        QCOMPARE(url->text(), QString("www."));
-        QTest::keyClicks(url, "site.org");
-        QCOMPARE(url->text(), QString("www.site.org"));
+        url->setSelection(0, 7);
+        QTest::keyClicks(url, "ab");
+        QTest::keyClick(url, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(url->text(), QString("www.abwww.example.org/x"));
+        QCOMPARE(url->cursorPosition(), 23);
+        QCOMPARE(url->contextMenuPolicy(), Qt::DefaultContextMenu);
     }
 
     void aClickInsideThePrefixPutsTheCaretAfterIt() {
@@ -172,9 +175,9 @@ private slots:
         QVERIFY(f.ws.tree.empty());
         QVERIFY(Url(dialog)->hasFocus());
         QCOMPARE(Url(dialog)->selectedText(), QString("www."));
+        QCOMPARE(Refusal(dialog), QString("Enter a link after www."));
 
-        Url(dialog)->setCursorPosition(4);
-        QTest::keyClicks(Url(dialog), "a");
+        QTest::keyClicks(Url(dialog), "a");  // typed over the selection, after the prefix
         QTest::keyClick(Name(dialog), Qt::Key_Return);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(f.ws.tree.node(f.ws.tree.menus().at(0)).link, std::string("www.a"));
@@ -193,6 +196,7 @@ private slots:
         QVERIFY(dialog.isVisible());
         QVERIFY(Name(dialog)->hasFocus());
         QVERIFY(f.ws.tree.empty());
+        QCOMPARE(Refusal(dialog), QString("Enter a name."));
 
         QTest::keyClicks(Name(dialog), "Home");
         Url(dialog)->setFocus();
@@ -201,70 +205,64 @@ private slots:
         QCOMPARE(f.ws.tree.size(), std::size_t{1});
     }
 
-    void aLinkLeftAsThePrefixIsRefused() {
-        Fixture f;
-        NodeDialog& dialog = f.open();
-        Name(dialog)->setText("Home");
-        Press(dialog, "cmdOK");
-        QVERIFY(dialog.isVisible());
-        QVERIFY(f.ws.tree.empty());
-        QVERIFY(!f.folder.exists("default.mnu"));
+    void closingWithoutOkAddsNothingButSaves_data() {
+        QTest::addColumn<int>("way");
+        QTest::newRow("close box") << 0;
+        QTest::newRow("Cancel") << 1;
+        QTest::newRow("Escape") << 2;
     }
-
-    void closingWithTheCloseBoxAddsNothingButSaves() {
+    void closingWithoutOkAddsNothingButSaves() {
+        QFETCH(int, way);
         Fixture f;
         f.loadTree({{"M", "A", "www.a"}});
         f.folder.write("default.mnu", "stale");
         NodeDialog& dialog = f.open();
         Name(dialog)->setText("B");
         Url(dialog)->setText("www.b");
-        QVERIFY(dialog.close());
+        if (way == 0) QVERIFY(dialog.close());
+        if (way == 1) Press(dialog, "cmdCancel");
+        if (way == 2) QTest::keyClick(Name(dialog), Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(f.ws.tree.size(), std::size_t{1});
         QCOMPARE(f.folder.read("default.mnu"), std::string("A\r\n1\r\nwww.a\r\n"));
     }
 
-    void theWidthQuestionComesAtTheSeventhKey() {
+    void theWidthQuestionComesOnceAndTakesNoKeys_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("length");
+        QTest::newRow("Yes") << "cmdKeepLabel" << 100;
+        QTest::newRow("No") << "cmdCutLabel" << 95;
+        QTest::newRow("OK unanswered") << "cmdOK" << 100;
+    }
+    void theWidthQuestionComesOnceAndTakesNoKeys() {
+        QFETCH(QString, answer);
+        QFETCH(int, length);
         Fixture f;
         const std::string forty(40, 'f'), fifty(50, 'g');  // room 95 - 90 = 5
         f.loadTree({{"M", forty.c_str(), "www.f"}, {"M", fifty.c_str(), "www.g"}});
         NodeDialog& dialog = f.open();
-        QVERIFY(Option(dialog, "optMenu")->isChecked());
-        QTest::keyClicks(Name(dialog), "abcdef");
-        QCOMPARE(f.prompt.count("yesno"), std::size_t{0});
-        f.prompt.yesNoAnswers = {true};
-        QTest::keyClick(Name(dialog), Qt::Key_G);
-        QCOMPARE(f.prompt.count("yesno"), std::size_t{1});
-        QCOMPARE(Name(dialog)->text(), QString("abcdefg"));
-        // Asked again at every key while the label stays too long; No keeps up to 95 characters.
-        QTest::keyClick(Name(dialog), Qt::Key_H);
-        QCOMPARE(f.prompt.count("yesno"), std::size_t{2});
-        QCOMPARE(Name(dialog)->text(), QString("abcdefgh"));
-    }
-
-    void answeringNoCutsTheLabelToTheBarLimit() {
-        Fixture f;
-        f.loadTree({{"M", "A", "www.a"}});
-        NodeDialog& dialog = f.open();
-        Name(dialog)->setText(QString(100, 'n'));
-        Name(dialog)->end(false);
-        QTest::keyClick(Name(dialog), Qt::Key_Z);
-        QCOMPARE(f.prompt.count("yesno"), std::size_t{1});
-        QCOMPARE(Name(dialog)->text(), QString(95, 'n') + "z");
-    }
-
-    // Enter is a key press like any other: the width question comes before OK.
-    void enterAsksAboutTheWidthBeforeOk() {
-        Fixture f;
-        f.loadTree({{"M", "A", "www.a"}});
-        NodeDialog& dialog = f.open();
-        Name(dialog)->setText(QString(100, 'n'));
         Url(dialog)->setText("www.n");
-        f.prompt.yesNoAnswers = {false};
-        QTest::keyClick(Name(dialog), Qt::Key_Return);
-        QCOMPARE(f.prompt.count("yesno"), std::size_t{1});
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(f.ws.tree.node(f.ws.tree.menus().at(1)).label, std::string(95, 'n'));
+        QTest::keyClicks(Name(dialog), "nnnnn");
+        QVERIFY(!WidthAsked(dialog));
+        QTest::keyClicks(Name(dialog), "n");  // the sixth character passes the room
+        QVERIFY(WidthAsked(dialog));
+        // Typing goes on into the label: neither N nor Backspace answers.
+        QTest::keyClicks(Name(dialog), QString(95, 'n') + "\b");
+        QCOMPARE(Name(dialog)->text(), QString(100, 'n'));
+        QVERIFY(Name(dialog)->hasFocus());
+        Press(dialog, answer.toLatin1().constData());
+        QVERIFY(f.prompt.asked.empty());
+        if (answer == "cmdOK") {
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(f.ws.tree.node(f.ws.tree.menus().at(1)).label, std::string(length, 'n'));
+            return;
+        }
+        QCOMPARE(Name(dialog)->text(), QString(length, 'n'));
+        QVERIFY(!WidthAsked(dialog));
+        QVERIFY(Name(dialog)->hasFocus());
+        QTest::keyClicks(Name(dialog), "nn");  // asked once a dialog
+        QVERIFY(!WidthAsked(dialog));
     }
 
     void anItemOrAnItemSelectedIsNeverMeasured() {
@@ -277,7 +275,7 @@ private slots:
         f.ws.tree.select(f.nodeLabelled("x"));
         Option(dialog, "optMenu")->setChecked(true);
         QTest::keyClicks(Name(dialog), " after the item's menu");
-        QCOMPARE(f.prompt.count("yesno"), std::size_t{0});
+        QVERIFY(!WidthAsked(dialog));
     }
 
     void editShowsTheNodeWithItsKindLocked() {
@@ -285,14 +283,12 @@ private slots:
         f.loadTree({{"M", "A", "www.a"}, {"I", "x", "www.x.org"}});
         f.ws.tree.select(f.nodeLabelled("x"));
         NodeDialog& dialog = f.open(NodeDialog::Mode::Edit);
-        QCOMPARE(dialog.windowTitle(), QString("Edit Menu or Menu Item"));
-        QCOMPARE(dialog.findChild<QPushButton*>("cmdKO")->text(), QString("Edit Menu or Menu Item"));
         QCOMPARE(Name(dialog)->text(), QString("x"));
         QCOMPARE(Url(dialog)->text(), QString("www.x.org"));
         QVERIFY(Option(dialog, "optItem")->isChecked());
         QVERIFY(!Option(dialog, "optMenu")->isEnabled() && !Option(dialog, "optItem")->isEnabled());
         Name(dialog)->setText("renamed");
-        Press(dialog, "cmdKO");
+        Press(dialog, "cmdOK");
         QVERIFY(!dialog.isVisible());
         QCOMPARE(f.folder.read("default.mnu"), std::string("A\r\n1\r\nwww.a\r\nrenamed\r\n2\r\nwww.x.org\r\n"));
     }
@@ -304,7 +300,7 @@ private slots:
         NodeDialog& dialog = f.open(NodeDialog::Mode::Edit);
         Name(dialog)->end(false);
         QTest::keyClicks(Name(dialog), "longer and longer");
-        QCOMPARE(f.prompt.count("yesno"), std::size_t{0});
+        QVERIFY(!WidthAsked(dialog));
         Press(dialog, "cmdOK");
         QCOMPARE(f.ws.tree.node(f.ws.tree.menus().at(0)).label, forty + "longer and longer");
     }

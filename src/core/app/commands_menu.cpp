@@ -28,8 +28,13 @@ std::string MenuCapsule(const Workspace& ws) {
     return BuildMenuCapsule(ws.tree, CreditsMenuMarkup(ws.status.credits, ws.status.siteUrl));
 }
 
-bool EntryRefused(const NodeEntry& entry) {
-    return entry.label.empty() || entry.link == "www." || HoldsLineBreak(entry.label) || HoldsLineBreak(entry.link);
+bool EntryRefused(const NodeEntry& entry) { return !RefusalReason(entry).empty(); }
+
+std::string RefusalReason(const NodeEntry& entry) {
+    if (entry.label.empty()) return "Enter a name.";
+    if (!entry.link.starts_with("www.") || entry.link == "www.") return "Enter a link after www.";
+    if (HoldsLineBreak(entry.label) || HoldsLineBreak(entry.link)) return "A name or link cannot hold a line break.";
+    return {};
 }
 
 bool AddNode(Workspace& ws, const NodeEntry& entry) {
@@ -73,13 +78,13 @@ bool DeleteSelected(Workspace& ws) {
     return true;
 }
 
-bool MenuBarTooWide(const Workspace& ws, std::string_view labelBeforeKey, bool menuOptionSelected) {
+bool MenuBarTooWide(const Workspace& ws, std::string_view label, bool menuOptionSelected) {
     const std::optional<NodeId> at = ws.tree.actingNode();
     if (!at || !menuOptionSelected || ws.tree.node(*at).kind != NodeKind::Menu) return false;
     const std::size_t used = MenuBarLength(ws.tree);
     // Signed: the menus alone may already be wider than the limit.
     const long room = static_cast<long>(kMenuBarLimit) - static_cast<long>(used);
-    return static_cast<long>(labelBeforeKey.size()) > room;
+    return static_cast<long>(label.size()) > room;
 }
 
 std::string CutToBarLimit(std::string_view label) { return std::string(label.substr(0, kMenuBarLimit)); }

@@ -21,9 +21,13 @@ struct NodeEntry {
     std::string link;    // txtURL
 };
 
-// Refused silently by the dialogs: an empty label, a link of exactly "www.",
-// or a line break in either (default.mnu keeps one line a field).
+// Refused by the dialogs (which say why): an empty label, a link that does not begin
+// with "www." or is only that (the dialogs' URL box always holds the prefix,
+// so the command line is held to it too), or a line break in either
+// (default.mnu keeps one line a field).
 bool EntryRefused(const NodeEntry& entry);
+// Why the entry is refused, as the dialogs say it; empty when it is not.
+std::string RefusalReason(const NodeEntry& entry);
 
 // Add dialog OK: places and selects the new node. False, nothing changed,
 // when refused. Does not save: closing the dialog does.
@@ -42,10 +46,10 @@ void MoveSelectedDown(Workspace& ws);
 // was deleted.
 bool DeleteSelected(Workspace& ws);
 
-// The menu bar width check of the add dialog's label box, with the label as
-// it is before the pressed key takes effect.
+// The menu bar width check of a new menu's label: longer than the room the
+// other menus leave on the bar.
 inline constexpr std::size_t kMenuBarLimit = 95;
-bool MenuBarTooWide(const Workspace& ws, std::string_view labelBeforeKey, bool menuOptionSelected);
+bool MenuBarTooWide(const Workspace& ws, std::string_view label, bool menuOptionSelected);
 // The label kept when the warning is answered No.
 std::string CutToBarLimit(std::string_view label);
 inline constexpr const char* kMenuBarWarningTitle = "Menu Bar too long for one layer";

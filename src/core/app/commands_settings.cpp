@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/settings.h"
+#include "ground/file_routines.h"
+#include "ground/file_system.h"
 #include "ground/text.h"
 
 namespace wk {
@@ -124,6 +126,15 @@ bool CommitBoilerplate(Workspace& ws, Boilerplate entries) {
         std::replace(entry.begin(), entry.end(), '\r', ' ');
         std::replace(entry.begin(), entry.end(), '\n', ' ');
     }
+    // Stored absolute, so the site is found whichever folder the program starts in.
+    entries[4] = AbsoluteFolder(entries[4]);
+    if (!ActiveFileSystem().isFolder(entries[4])) {
+        ws.prompt->message("Local Source not Found",
+                           "The local source folder " + entries[4] +
+                               " does not exist. Please type or browse the folder that holds your site",
+                           MessageIcon::Exclamation);
+        return false;
+    }
     std::string text;
     for (std::size_t i = 0; i < entries.size(); ++i) text += (i ? kLineEnd : "") + entries[i];
     SaveSetting(ws, kBoilerplateFile, text);
@@ -140,7 +151,5 @@ CancelAnswer CancelBoilerplate(Workspace& ws) {
         "you sure you wish to quit Web Kestrane?");
     return quit ? CancelAnswer::Quit : CancelAnswer::Stay;
 }
-
-bool UrlKeyResetsBox(int caret, bool backspace) { return caret < 4 || (backspace && caret <= 4); }
 
 }  // namespace wk

@@ -35,18 +35,18 @@ Boilerplate InitialBoilerplate();  // "www." and four empty entries
 Boilerplate ReadBoilerplate(const std::string& appFolder);
 void ApplyBoilerplate(Workspace& ws, const Boilerplate& entries);  // panels 2 to 5 and SiteRoot
 // OK: refuses (with the "Boilerplate null data error" message) when an entry
-// is empty; otherwise stores the entries, shows them and answers true. Line
-// breaks inside an entry are stored as spaces so the file keeps five lines.
+// is empty, then (with the "Local Source not Found" message) when the local
+// source is not an existing folder; otherwise stores the entries, shows them
+// and answers true. The local source is stored as an absolute folder (see
+// AbsoluteFolder); line breaks inside an entry are stored as spaces so the
+// file keeps five lines.
 bool CommitBoilerplate(Workspace& ws, Boilerplate entries);
 // Cancel: Close (a boilerplate exists), Quit (first run, the user said Yes to
 // quitting) or Stay (first run, No).
 enum class CancelAnswer { Close, Quit, Stay };
 CancelAnswer CancelBoilerplate(Workspace& ws);
 
-// The "www." prefix guard shared by the site URL box and the add and edit
-// dialogs' URL box: a key pressed with the caret inside the prefix, or
-// Backspace just after it, resets the box to "www." with the caret after it.
+// Every link, and the site URL, begins with this (see KeepLinkPrefix).
 inline constexpr const char* kUrlPrefix = "www.";
-bool UrlKeyResetsBox(int caret, bool backspace);
 
 }  // namespace wk

@@ -16,10 +16,10 @@ std::optional<std::string> ReadPageFile(const std::string& path) {
 
 namespace {
 
-void ReadPageCategory(Workspace& ws) {
+void ReadPageCategory(Workspace& ws, CategoryQuestion question) {
     ws.status.category = ReadMetaContent(ws.page.text, "category");
-    if (ws.status.category.empty())
-        AskCategory(ws, "Empty Category", "This page has no category. Please enter the category:");
+    ws.page.categoryUnasked = ws.status.category.empty();
+    if (question == CategoryQuestion::AskNow) AskDeferredCategory(ws);
 }
 
 void ProposeMeta(Workspace& ws) {
@@ -32,17 +32,31 @@ void ProposeMeta(Workspace& ws) {
 
 }  // namespace
 
-void LoadPage(Workspace& ws, const std::string& path) {
+void LoadPage(Workspace& ws, const std::string& path, CategoryQuestion question) {
     ws.page.path = path;
     ws.page.text.clear();
     ws.page.keywordEntries.clear();
     ws.page.description.clear();
+    ws.page.categoryUnasked = false;
     // A page that cannot be read leaves the previous keyword list in place.
     std::optional<std::string> text = ReadPageFile(path);
     if (!text) return;
     ws.page.text = std::move(*text);
-    if (ws.options.commit[kOptCategory]) ReadPageCategory(ws);
+    if (ws.options.commit[kOptCategory]) ReadPageCategory(ws, question);
     ProposeMeta(ws);
+}
+
+void AskDeferredCategory(Workspace& ws) {
+    // A category given meanwhile (the Category button, a commit) answers it.
+    const bool ask = ws.page.categoryUnasked && ws.status.category.empty();
+    ws.page.categoryUnasked = false;
+    if (ask) AskCategory(ws, "Empty Category", "This page has no category. Please enter the category:");
+}
+
+void LoadTypedPage(Workspace& ws, const std::string& path, CategoryQuestion question) {
+    // The same path again (Enter after the pause loaded it) is not read twice.
+    if (path != ws.page.path) LoadPage(ws, path, question);
+    else if (question == CategoryQuestion::AskNow) AskDeferredCategory(ws);
 }
 
 void BrowsePage(Workspace& ws) {

@@ -11,11 +11,20 @@ namespace wk {
 // The whole page file, or nothing when it cannot be opened for reading.
 std::optional<std::string> ReadPageFile(const std::string& path);
 
+// Whether loading a page asks for its missing category at once, or leaves
+// the question for AskDeferredCategory (while the user may still be typing).
+enum class CategoryQuestion { AskNow, Defer };
+
 // Makes path the current page: clears the page text, the keyword entries and
 // the description, then, when the file can be read, takes its text, reads its
-// category (asking for one when it has none and the Category option is on)
-// and proposes keywords and a description.
-void LoadPage(Workspace& ws, const std::string& path);
+// category (when it has none and the Category option is on, asking for one
+// as question says) and proposes keywords and a description.
+void LoadPage(Workspace& ws, const std::string& path, CategoryQuestion question = CategoryQuestion::AskNow);
+// The category question a deferred load left open, asked once.
+void AskDeferredCategory(Workspace& ws);
+// The page box: loads the typed path unless it is the current page already;
+// with AskNow, then asks the question a deferred load left open.
+void LoadTypedPage(Workspace& ws, const std::string& path, CategoryQuestion question);
 
 // Browse Page: asks for a web page and loads it.
 void BrowsePage(Workspace& ws);

@@ -43,6 +43,7 @@ struct CurrentPage {
     std::vector<std::string> keywordEntries;
     std::string description;            // txtDescription
     std::vector<std::string> descriptionCandidates;  // cmbDescription
+    bool categoryUnasked = false;  // it has no category, and none was asked for yet
 };
 
 struct Workspace {

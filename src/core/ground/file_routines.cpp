@@ -1,5 +1,9 @@
 #include "ground/file_routines.h"
 
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
 #include "ground/file_system.h"
 
 namespace wk {
@@ -7,6 +11,19 @@ namespace wk {
 std::string NormaliseFolder(const std::string& folder) {
     if (folder.empty() || folder.back() == kSeparator) return folder;
     return folder + kSeparator;
+}
+
+std::string AbsoluteFolder(const std::string& folder) {
+    if (folder.empty()) return folder;
+    std::string path = folder;
+    // A shell expands "~" in a command's words, but not in a typed entry.
+    const char* home = std::getenv("HOME");
+    if ((path == "~" || path.starts_with("~/")) && home && *home) path = home + path.substr(1);
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(path, error);
+    // Without a current folder a relative entry stays as typed.
+    if (error) return NormaliseFolder(path);
+    return NormaliseFolder(full.lexically_normal().generic_string());
 }
 
 bool FolderIsWritable(const std::string& folder) {

@@ -22,6 +22,11 @@ struct WriteOutcome {
 // routine below fails, as an empty folder names nothing).
 std::string NormaliseFolder(const std::string& folder);
 
+// The folder as an absolute path ending with the separator: a leading "~"
+// stands for $HOME, a relative folder is taken from the current folder, and
+// "." and ".." steps are resolved by name. Empty stays empty.
+std::string AbsoluteFolder(const std::string& folder);
+
 bool FolderIsWritable(const std::string& folder);
 bool FileExists(const std::string& folder, const std::string& name);
 std::string ReadWholeFile(const std::string& folder, const std::string& name);

@@ -28,17 +28,22 @@ struct MenuCommands : ::testing::Test {
 
 TEST_F(MenuCommands, RefusedEntriesChangeNothing) {
     storeTree("*A[]");
-    for (const NodeEntry& entry : {NodeEntry{true, "", "www.x"}, NodeEntry{true, "X", "www."},
-                                   NodeEntry{false, "two\nlines", "www.x"}, NodeEntry{false, "X", "www.x\r"}}) {
+    // The reason the dialogs show names the entry at fault.
+    const std::string name = "Enter a name.", link = "Enter a link after www.";
+    const std::string lines = "A name or link cannot hold a line break.";
+    const std::pair<NodeEntry, std::string> refused[] = {
+        {{true, "", "www.x"}, name},  {{true, "X", "www."}, link},  {{false, "two\nlines", "www.x"}, lines},
+        {{false, "X", "www.x\r"}, lines}, {{true, "X", ""}, link}, {{true, "X", "www"}, link},
+        {{false, "X", "http://www.x"}, link}};
+    for (const auto& [entry, reason] : refused) {
+        EXPECT_EQ(RefusalReason(entry), reason);
         EXPECT_TRUE(EntryRefused(entry));
         EXPECT_FALSE(AddNode(ws, entry));
         EXPECT_FALSE(EditSelectedNode(ws, entry.label, entry.link));
     }
     EXPECT_EQ(Describe(ws.tree), "*A[]");
-    // The prefix with anything after it, and an empty link, are accepted.
+    // The prefix with anything after it is accepted.
     EXPECT_FALSE(EntryRefused({true, "X", "www.a"}));
-    EXPECT_FALSE(EntryRefused({true, "X", ""}));
-    EXPECT_FALSE(EntryRefused({true, "X", "www"}));
 }
 
 TEST_F(MenuCommands, AddSavesOnlyWhenTheDialogCloses) {
@@ -132,14 +137,11 @@ TEST_F(MenuCommands, SaveFailureBecomesANotice) {
     EXPECT_NE(ws.notices[0].find("gone/deeper/"), std::string::npos);
 }
 
-TEST_F(MenuCommands, WidthCheckWarnsFromTheSeventhKeyWhenFiveCharactersAreLeft) {
+TEST_F(MenuCommands, WidthCheckWarnsFromTheSixthCharacterWhenFiveAreLeft) {
     ws.tree = TreeFrom(std::string(40, 'a') + "[x] " + std::string(50, 'b') + "[]");
     ws.tree.select(ws.tree.menus()[1]);
-    std::string typed;
-    for (int key = 1; key <= 8; ++key) {
-        EXPECT_EQ(MenuBarTooWide(ws, typed, true), key >= 7) << "key press " << key;
-        typed += 'n';
-    }
+    for (std::size_t length = 0; length <= 7; ++length)
+        EXPECT_EQ(MenuBarTooWide(ws, std::string(length, 'n'), true), length >= 6) << length << " characters";
     // Only for a new menu beside a selected menu.
     EXPECT_FALSE(MenuBarTooWide(ws, "longer than five", false));
     ws.tree.select(ws.tree.items(ws.tree.menus()[0])[0]);

@@ -27,17 +27,15 @@ protected:
     }
 };
 
-TEST_F(Designer, ShowingAFontElementFillsEveryControl) {
+TEST_F(Designer, ClickingASampleShowsItsElementInEveryControl) {
     ws.style[Element::Menu] = {255, 65280, "Georgia", 14.25f, false, true, false};
-    SetElementText(ws, "Menu");
+    ClickSample(ws, Element::Menu);
     const DesignerState& d = ws.designer;
-    EXPECT_EQ(d.backColor, 255);
-    EXPECT_EQ(d.foreColor, 65280);
-    EXPECT_EQ(d.fontText, "Georgia");
-    EXPECT_EQ(d.sizeText, "14.25");
-    EXPECT_FALSE(d.bold);
-    EXPECT_TRUE(d.italic);
+    EXPECT_EQ(std::tuple(d.elementText, d.backColor, d.foreColor, d.fontText, d.sizeText, d.bold, d.italic),
+              std::tuple("Menu", 255, 65280, "Georgia", "14.25", false, true));
     EXPECT_TRUE(d.backEnabled && d.foreEnabled && d.fontEnabled && d.sizeStyleEnabled);
+    ClickSample(ws, Element::MenuSpine);
+    EXPECT_FALSE(d.foreEnabled);
 }
 
 TEST_F(Designer, ControlsTakingNewValuesSaveAndSameValuesDoNot) {
@@ -65,16 +63,10 @@ TEST_F(Designer, ShowingTheSpineSwitchesOffItsFontAndTextColourGroups) {
     ForgetSave();
     SetElementText(ws, "Menu Spine");
     const DesignerState& d = ws.designer;
-    EXPECT_FALSE(d.bold);
-    EXPECT_FALSE(d.italic);
-    EXPECT_EQ(d.backColor, 8421376);
+    EXPECT_FALSE(d.bold || d.italic || d.foreEnabled || d.fontEnabled || d.sizeStyleEnabled);
     EXPECT_TRUE(d.backEnabled);
-    EXPECT_EQ(d.foreColor, kSpineTextBoxColor);
-    EXPECT_FALSE(d.foreEnabled);
-    EXPECT_FALSE(d.fontEnabled);
-    EXPECT_FALSE(d.sizeStyleEnabled);
-    EXPECT_EQ(d.fontText, "Impact");
-    EXPECT_EQ(d.sizeText, "11");
+    EXPECT_EQ(std::tuple(d.backColor, d.foreColor, d.fontText, d.sizeText),
+              std::tuple(8421376, kSpineTextBoxColor, "Impact", "11"));
     // Unticking bold saved, but changed no element.
     EXPECT_TRUE(Saved());
     EXPECT_EQ(StyleFileText(ws.style), StyleFileText(StyleSet{}));
@@ -89,71 +81,48 @@ TEST_F(Designer, ElementTextIsComparedExactly) {
     SetElementText(ws, "Menu");
     SetElementText(ws, "Menu H");  // typing on: still showing "Menu"
     EXPECT_EQ(ws.designer.backColor, 16777215);
+    SetElementText(ws, "Menu ");
     SetElementText(ws, "menu bar");
     EXPECT_EQ(ws.designer.backColor, 16777215);
     EXPECT_TRUE(prompt.asked.empty());
     CheckElementEntry(ws);
     ASSERT_EQ(prompt.count("message"), 1u);
-    EXPECT_EQ(prompt.asked[0].title, "Incorrect Element Entry");
-    EXPECT_EQ(prompt.asked[0].text, "Check the dropdown list for the Element: menu bar");
+    EXPECT_NE(prompt.asked[0].text.find("menu bar"), std::string::npos);
     SetElementText(ws, "Menu Highlight");
     EXPECT_EQ(ws.designer.backColor, 16776960);
     CheckElementEntry(ws);
     EXPECT_EQ(prompt.count("message"), 1u);
 }
 
-TEST_F(Designer, OperationsOnAnUnknownElementChangeNothingButSave) {
-    Show("Menux");
-    ApplyFontChoice(ws, "Impact");
-    ApplySize(ws, "20");
-    ApplyBold(ws, false);
-    ApplyItalic(ws, true);
-    TogglePalette(ws, ColorBox::Background);
-    PickSwatch(ws, 12);
-    EXPECT_EQ(StyleFileText(ws.style), StyleFileText(StyleSet{}));
-    EXPECT_TRUE(Saved());
-}
-
-TEST_F(Designer, ClickingASampleSelectsItsElement) {
-    ClickSample(ws, Element::MenuHighlight);
-    EXPECT_EQ(ws.designer.elementText, "Menu Highlight");
-    EXPECT_EQ(ws.designer.foreColor, 4194304);
-    ClickSample(ws, Element::MenuSpine);
-    EXPECT_FALSE(ws.designer.foreEnabled);
-}
-
-TEST_F(Designer, AFontHeadingChoosesTheFirstFontOfItsGroup) {
-    Show("Menu");
-    ApplyFontChoice(ws, "[SERIF]:");
-    EXPECT_EQ(ws.designer.fontText, "Georgia");
-    EXPECT_EQ(ws.style[Element::Menu].FontName, "Georgia");
-    EXPECT_TRUE(Saved());
-    const std::pair<const char*, const char*> choices[] = {{"[MONOSPACE]:", "Andale Mono"},
-                                                           {"[SANS SERIF]:", "Arial"},
-                                                           {"[SYMBOLS]:", "Symbol"},
-                                                           {"Courier New", "Courier New"},
-                                                           {"Webdings", "Webdings"}};
-    for (const auto& [entry, font] : choices) {
-        ApplyFontChoice(ws, entry);
-        EXPECT_EQ(ws.style[Element::Menu].FontName, font) << entry;
+TEST_F(Designer, OperationsOnAnUnknownElementOrTheSpinesFontChangeNothingButSave) {
+    // The unknown element with the background target, the spine with the text target.
+    for (const auto& [element, box] : {std::pair("Menux", ColorBox::Background), {"Menu Spine", ColorBox::Text}}) {
+        Show(element);
+        ApplyFontChoice(ws, "Impact");
+        ApplySize(ws, "20");
+        ApplyBold(ws, false);
+        ApplyItalic(ws, true);
+        TogglePalette(ws, box);
+        PickSwatch(ws, 12);
+        EXPECT_EQ(ws.designer.fontText, "Impact");
+        EXPECT_EQ(StyleFileText(ws.style), StyleFileText(StyleSet{})) << element;
+        EXPECT_TRUE(Saved());
     }
-    EXPECT_EQ(ws.designer.requestedTipIndex, -1);
 }
 
-TEST_F(Designer, AFontOutsideTheListBecomesVerdanaAndAsksForTheTip) {
+TEST_F(Designer, AFontHeadingChoosesTheFirstFontOfItsGroupAndAFontOutsideTheListBecomesVerdanaWithATip) {
     Show("Menu");
-    ApplyFontChoice(ws, "Comic Sans MS");
-    EXPECT_EQ(ws.designer.fontText, "Verdana");
-    EXPECT_EQ(ws.style[Element::Menu].FontName, "Verdana");
-    EXPECT_EQ(ws.designer.requestedTipIndex, 11);
-}
-
-TEST_F(Designer, FontChoiceOnTheSpineChangesNoElement) {
-    Show("Menu Spine");
-    ApplyFontChoice(ws, "Impact");
-    EXPECT_EQ(ws.designer.fontText, "Impact");
-    EXPECT_EQ(StyleFileText(ws.style), StyleFileText(StyleSet{}));
-    EXPECT_TRUE(Saved());
+    const std::pair<const char*, const char*> choices[] = {
+        {"[SERIF]:", "Georgia"}, {"[MONOSPACE]:", "Andale Mono"}, {"[SANS SERIF]:", "Arial"}, {"[SYMBOLS]:", "Symbol"},
+        {"Courier New", "Courier New"}, {"Webdings", "Webdings"}, {"Comic Sans MS", "Verdana"}};
+    for (const auto& [entry, font] : choices) {
+        ForgetSave();
+        ApplyFontChoice(ws, entry);
+        EXPECT_EQ(ws.designer.fontText, font) << entry;
+        EXPECT_EQ(ws.style[Element::Menu].FontName, font) << entry;
+        EXPECT_TRUE(Saved());
+        EXPECT_EQ(ws.designer.requestedTipIndex, std::string_view(entry) == "Comic Sans MS" ? 11 : -1) << entry;
+    }
 }
 
 TEST_F(Designer, OnlyAPositiveLeadingNumberBecomesTheSize) {
@@ -172,10 +141,6 @@ TEST_F(Designer, OnlyAPositiveLeadingNumberBecomesTheSize) {
     ApplySize(ws, " 1 2.5pt");
     EXPECT_EQ(ws.style[Element::MenuBar].FontSize, 12.5f);
     EXPECT_EQ(SplitLines(StoredText())[3], "12.5");
-    Show("Menu Spine");
-    ApplySize(ws, "30");
-    EXPECT_EQ(ws.style[Element::MenuSpine].FontSize, 9.75f);
-    EXPECT_TRUE(Saved());
 }
 
 TEST_F(Designer, ReselectingShowsTheStoredSizeAndReappliesIt) {
@@ -193,8 +158,7 @@ TEST_F(Designer, BoldAndItalicFollowTheirBoxes) {
     Show("Menu Highlight");
     ApplyBold(ws, true);
     ApplyItalic(ws, true);
-    EXPECT_TRUE(ws.style[Element::MenuHighlight].FontBold);
-    EXPECT_TRUE(ws.style[Element::MenuHighlight].FontItalic);
+    EXPECT_TRUE(ws.style[Element::MenuHighlight].FontBold && ws.style[Element::MenuHighlight].FontItalic);
     EXPECT_EQ(SplitLines(StoredText())[19], "BI");
     ApplyBold(ws, false);
     EXPECT_FALSE(ws.style[Element::MenuHighlight].FontBold);
@@ -202,19 +166,17 @@ TEST_F(Designer, BoldAndItalicFollowTheirBoxes) {
     EXPECT_FALSE(ws.style[Element::Menu].FontItalic);
 }
 
-TEST_F(Designer, PaletteOpensClosesAndMovesBetweenBoxes) {
-    DesignerState& d = ws.designer;
+TEST_F(Designer, PaletteOpensClosesAndMovesBetweenBoxesAndKeepsItsTarget) {
+    using State = std::pair<std::optional<ColorBox>, ColorBox>;  // where it is open, its colour target
+    const DesignerState& d = ws.designer;
     EXPECT_EQ(d.paletteUnder, std::nullopt);
     TogglePalette(ws, ColorBox::Background);
-    EXPECT_EQ(d.paletteUnder, ColorBox::Background);
-    EXPECT_EQ(d.colorTarget, ColorBox::Background);
+    EXPECT_EQ(State(d.paletteUnder, d.colorTarget), State(ColorBox::Background, ColorBox::Background));
     TogglePalette(ws, ColorBox::Background);
-    EXPECT_EQ(d.paletteUnder, std::nullopt);
-    EXPECT_EQ(d.colorTarget, ColorBox::Background);  // kept after closing
+    EXPECT_EQ(State(d.paletteUnder, d.colorTarget), State(std::nullopt, ColorBox::Background));
     TogglePalette(ws, ColorBox::Background);
     TogglePalette(ws, ColorBox::Text);
-    EXPECT_EQ(d.paletteUnder, ColorBox::Text);
-    EXPECT_EQ(d.colorTarget, ColorBox::Text);
+    EXPECT_EQ(State(d.paletteUnder, d.colorTarget), State(ColorBox::Text, ColorBox::Text));
     TogglePalette(ws, ColorBox::Text);
     EXPECT_EQ(d.paletteUnder, std::nullopt);
     EXPECT_FALSE(Saved());
@@ -235,23 +197,19 @@ TEST_F(Designer, PickingASwatchColoursTheBoxAndTheElement) {
     EXPECT_EQ(ws.designer.backColor, 51);
 }
 
-TEST_F(Designer, TheSpineTakesOnlyABackgroundColour) {
-    Show("Menu Spine");
-    TogglePalette(ws, ColorBox::Background);
-    PickSwatch(ws, 13);
-    EXPECT_EQ(ws.style[Element::MenuSpine].BackColor, 13056);
-    EXPECT_EQ(SplitLines(StoredText())[20], "13056");
-}
-
-TEST_F(Designer, SpineWithTheTextColourTargetChangesNothingButSaves) {
+TEST_F(Designer, TheSpineTakesOnlyABackgroundColourAndATextColourPickChangesNothingButSaves) {
     Show("Menu");
     TogglePalette(ws, ColorBox::Text);  // opened for the text colour ...
-    Show("Menu Spine");    // ... then the element changed
+    Show("Menu Spine");                 // ... then the element changed
     const std::string before = StyleFileText(ws.style);
     PickSwatch(ws, 7);
     EXPECT_EQ(StyleFileText(ws.style), before);
     EXPECT_TRUE(Saved());
     EXPECT_EQ(ws.designer.paletteUnder, std::nullopt);
+    TogglePalette(ws, ColorBox::Background);
+    PickSwatch(ws, 13);
+    EXPECT_EQ(ws.style[Element::MenuSpine].BackColor, 13056);
+    EXPECT_EQ(SplitLines(StoredText())[20], "13056");
 }
 
 TEST_F(Designer, AnEmptyColourTargetMeansTheTextColour) {
@@ -262,23 +220,16 @@ TEST_F(Designer, AnEmptyColourTargetMeansTheTextColour) {
     EXPECT_EQ(ws.designer.foreColor, 8388608);
 }
 
-TEST_F(Designer, SwatchesOutsideThePaletteAreIgnored) {
+TEST_F(Designer, SwatchesOutsideThePaletteAreIgnoredAndScrollingStaysWithinIt) {
     Show("Menu");
     TogglePalette(ws, ColorBox::Background);
     PickSwatch(ws, kSwatchCount);
     PickSwatch(ws, -1);
     EXPECT_EQ(ws.designer.paletteUnder, ColorBox::Background);
-    EXPECT_FALSE(Saved());
-}
-
-TEST_F(Designer, ScrollingStaysWithinThePalette) {
-    ScrollPalette(ws, 211);
-    EXPECT_EQ(ws.designer.scroll, 211);
-    EXPECT_EQ(SwatchColor(ws.designer.scroll + kVisibleSwatches - 1), 16777215);
-    ScrollPalette(ws, 500);
-    EXPECT_EQ(ws.designer.scroll, kPaletteScrollMax);
-    ScrollPalette(ws, -4);
-    EXPECT_EQ(ws.designer.scroll, 0);
+    for (const auto& [value, scroll] : {std::pair(211, 211), {500, kPaletteScrollMax}, {-4, 0}}) {
+        ScrollPalette(ws, value);
+        EXPECT_EQ(ws.designer.scroll, scroll);
+    }
     EXPECT_FALSE(Saved());
 }
 
@@ -291,22 +242,11 @@ TEST_F(Designer, AFailedSaveIsSaidOnceAndTheStyleStays) {
     EXPECT_EQ(broken.notices.size(), 1u);
 }
 
-TEST(StyleStartUp, LoadsTheStyleAndShowsTheFirstElement) {
-    test::TempFolder folder;
-    ScriptedPrompt prompt;
-    {
-        Workspace ws(folder.path(), prompt);
-        ASSERT_EQ(StartUp(ws), StartupResult::Ready);
-        // No file yet: showing the bold "Menu Bar" writes the defaults.
-        EXPECT_EQ(folder.read(kStyleFile), StyleFileText(StyleSet{}) + "\r\n");
-        EXPECT_EQ(ws.designer.fontText, "Verdana");
-        EXPECT_TRUE(ws.designer.bold);
-    }
+TEST_F(Designer, StartUpLoadsTheStyleAndShowsTheFirstElement) {
     StyleSet stored;
     stored[Element::MenuBar].FontName = "Georgia";
     stored[Element::MenuBar].FontItalic = true;
     ASSERT_TRUE(SaveStyle(folder.path(), stored));
-    Workspace ws(folder.path(), prompt);
     StartUp(ws);
     EXPECT_EQ(ws.designer.fontText, "Georgia");
     EXPECT_TRUE(ws.designer.italic);

@@ -25,6 +25,26 @@ TEST_F(CommitTest, WithTheCategoryOptionOffLoadingLeavesThePanelAlone) {
     EXPECT_TRUE(prompt.asked.empty());
 }
 
+TEST_F(CommitTest, ATypedPageIsAskedForItsCategoryOnlyWhenTypingEnds) {
+    site.write("jazz.html", kJazzPage);
+    LoadTypedPage(ws, site.file("jazz.html"), CategoryQuestion::Defer);  // the pause
+    EXPECT_EQ(ws.page.keywords, "jazz,quiz");
+    EXPECT_TRUE(prompt.asked.empty());
+    site.write("jazz.html", "changed");
+    AnswerCategory("Music");
+    LoadTypedPage(ws, site.file("jazz.html"), CategoryQuestion::AskNow);  // Enter: asked, not read again
+    LoadTypedPage(ws, site.file("jazz.html"), CategoryQuestion::AskNow);  // leaving the box: asked once
+    EXPECT_EQ(ws.page.text, kJazzPage);
+    EXPECT_EQ(prompt.count("input"), 1u);
+    EXPECT_EQ(ws.status.category, "Music");
+    // A category given before typing ends answers the question.
+    site.write("blues.html", kJazzPage);
+    LoadTypedPage(ws, site.file("blues.html"), CategoryQuestion::Defer);
+    ws.status.category = "Blues";
+    LoadTypedPage(ws, site.file("blues.html"), CategoryQuestion::AskNow);
+    EXPECT_EQ(prompt.count("input"), 1u);
+}
+
 TEST_F(CommitTest, LoadingAMissingPageClearsItAndKeepsThePreviousKeywordList) {
     LoadJazz("jazz.html");
     LoadPage(ws, site.file("none.html"));

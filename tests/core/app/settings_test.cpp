@@ -1,7 +1,11 @@
 #include "app/settings.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <utility>
 
+#include "app/commands_settings.h"
 #include "app/startup.h"
 #include "failing_file_system.h"
 #include "temp_folder.h"
@@ -17,6 +21,12 @@ struct StartedWorkspace {
     Workspace ws{dir.path(), prompt};
 };
 
+// Each test with a fresh settings folder and workspace.
+class SettingsCommands : public ::testing::Test, protected StartedWorkspace {};
+using StartingUp = SettingsCommands;
+using LoadingSettings = SettingsCommands;
+using SavingASetting = SettingsCommands;
+
 TEST(ApplicationFolder, OptionThenEnvironmentThenOwnFolderThenConfigFolder) {
     TempFolder exe, config;
     EXPECT_EQ(ResolveApplicationFolder({"/opt/a", "/env/b", exe.path(), config.path(), "/home/x"}), "/opt/a/");
@@ -31,54 +41,42 @@ TEST(ApplicationFolder, OptionThenEnvironmentThenOwnFolderThenConfigFolder) {
     EXPECT_TRUE(home.exists(".config"));
 }
 
-TEST(StartUp, FirstRunHasEveryDefault) {
-    StartedWorkspace s;
+TEST_F(StartingUp, FirstRunHasEveryDefault) {
     bool dialogOpened = false;
     StartupHooks hooks;
     hooks.openBoilerplateDialog = [&](Workspace&) {
         dialogOpened = true;
         return true;
     };
-    EXPECT_EQ(StartUp(s.ws, hooks), StartupResult::Ready);
+    EXPECT_EQ(StartUp(ws, hooks), StartupResult::Ready);
     EXPECT_TRUE(dialogOpened);
-    EXPECT_FALSE(s.ws.status.credits);
-    EXPECT_FALSE(s.ws.options.expert);
-    EXPECT_EQ(s.ws.options.anchor, "<BODY>");
-    EXPECT_EQ(AnchorCaption(s.ws.options), "Anchor: <BODY>");
-    EXPECT_EQ(s.ws.options.filter, "*.*");
-    EXPECT_EQ(s.ws.options.filterCaption, "Filter: ALL HTML Types");
-    EXPECT_EQ(s.ws.options.filterTooltip, "Filter: All HTML Types");
-    EXPECT_EQ(s.ws.options.commit, (std::array<bool, 5>{}));
+    EXPECT_FALSE(ws.status.credits);
+    EXPECT_FALSE(ws.options.expert);
+    EXPECT_EQ(ws.options.anchor, "<BODY>");
+    EXPECT_EQ(ws.options.filter, "*.*");
+    EXPECT_EQ(ws.options.commit, (std::array<bool, 5>{}));
     // The expert-mode toggle runs once and writes its state.
-    EXPECT_EQ(s.dir.read("expert.sgt"), "0\r\n");
-    EXPECT_FALSE(s.dir.exists("Options.abn"));
-    EXPECT_TRUE(s.ws.notices.empty());
+    EXPECT_EQ(dir.read("expert.sgt"), "0\r\n");
+    EXPECT_FALSE(dir.exists("Options.abn"));
+    EXPECT_TRUE(ws.notices.empty());
 }
 
-TEST(StartUp, QuittingTheFirstBoilerplateDialogQuits) {
-    StartedWorkspace s;
+TEST_F(StartingUp, QuittingTheFirstBoilerplateDialogQuits) {
     StartupHooks hooks;
     hooks.openBoilerplateDialog = [](Workspace&) { return false; };
-    EXPECT_EQ(StartUp(s.ws, hooks), StartupResult::Quit);
+    EXPECT_EQ(StartUp(ws, hooks), StartupResult::Quit);
 }
 
-TEST(LoadSettings, OptionsTakeTheirFirstFiveCharacters) {
-    StartedWorkspace s;
-    s.dir.write("Options.abn", "101");
-    LoadSettings(s.ws);
-    EXPECT_EQ(s.ws.options.commit, (std::array<bool, 5>{true, false, true, false, false}));
+TEST_F(StartingUp, OptionsTakeTheirFirstFiveCharactersAndTheFileIsRewrittenWhole) {
+    dir.write("Options.abn", "101");
+    StartUp(ws);
+    EXPECT_EQ(ws.options.commit, (std::array<bool, 5>{true, false, true, false, false}));
+    EXPECT_EQ(dir.read("Options.abn"), "10100\r\n");
     EXPECT_EQ(OptionsFromText("1\r\n"), (std::array<bool, 5>{true, false, false, false, false}));
     EXPECT_EQ(OptionsFromText("11111\r\n"), (std::array<bool, 5>{true, true, true, true, true}));
 }
 
-TEST(StartUp, TickedOptionsRewriteTheirFileWhole) {
-    StartedWorkspace s;
-    s.dir.write("Options.abn", "101");
-    StartUp(s.ws);
-    EXPECT_EQ(s.dir.read("Options.abn"), "10100\r\n");
-}
-
-TEST(LoadSettings, CreditsAreOnOnlyForAPositiveNumber) {
+TEST_F(LoadingSettings, CreditsAreOnOnlyForAPositiveNumber) {
     const std::pair<const char*, bool> cases[] = {{"0", false},  {"-1", false}, {"yes", false}, {"", false},
                                                   {"1", true},   {"2", true},   {"1\r\n", true}, {" 3", true}};
     for (const auto& [text, on] : cases) {
@@ -89,51 +87,177 @@ TEST(LoadSettings, CreditsAreOnOnlyForAPositiveNumber) {
     }
 }
 
-TEST(LoadSettings, AnchorLosesItsLineEndsButFilterKeepsThem) {
-    StartedWorkspace s;
-    s.dir.write("anchor.sgt", "<TD>\r\n");
-    s.dir.write("filter.sgt", "*.htm\r\n");
-    s.dir.write("expert.sgt", "1\r\n");
-    LoadSettings(s.ws);
-    EXPECT_EQ(s.ws.options.anchor, "<TD>");
-    EXPECT_EQ(AnchorCaption(s.ws.options), "Anchor: <TD>");
-    EXPECT_EQ(s.ws.options.filter, "*.htm\r\n");
-    EXPECT_EQ(s.ws.options.filterCaption, "Filter: *.htm\r\n");
-    EXPECT_TRUE(s.ws.options.expert);
+TEST_F(LoadingSettings, AnchorLosesItsLineEndsButFilterKeepsThemAndShowsItselfEvenForAll) {
+    dir.write("anchor.sgt", "<TD>\r\n");
+    dir.write("filter.sgt", "*.htm\r\n");
+    dir.write("expert.sgt", "1\r\n");
+    LoadSettings(ws);
+    EXPECT_EQ(ws.options.anchor, "<TD>");
+    EXPECT_EQ(AnchorCaption(ws.options), "Anchor: <TD>");
+    EXPECT_EQ(ws.options.filter, "*.htm\r\n");
+    EXPECT_EQ(ws.options.filterCaption, "Filter: *.htm\r\n");
+    EXPECT_TRUE(ws.options.expert);
+    dir.write("filter.sgt", "*.*\r\n");
+    LoadSettings(ws);
+    EXPECT_EQ(ws.options.filterCaption, "Filter: *.*\r\n");
 }
 
-TEST(LoadSettings, AStoredAllFilterShowsItself) {
-    StartedWorkspace s;
-    s.dir.write("filter.sgt", "*.*\r\n");
-    LoadSettings(s.ws);
-    EXPECT_EQ(s.ws.options.filterCaption, "Filter: *.*\r\n");
+TEST_F(LoadingSettings, GarbageBinaryAndHugeFilesFallBackToDefaults) {
+    dir.write("Options.abn", std::string("\x01\x00\xff\xfe garbage", 12));
+    dir.write("credits.sgt", std::string(5'000'000, '9').insert(0, "x"));
+    dir.write("expert.sgt", std::string("\0\0\0", 3));
+    dir.write("anchor.sgt", "\r\n\r\n");
+    dir.write("filter.sgt", "");
+    LoadSettings(ws);
+    EXPECT_EQ(ws.options.commit, (std::array<bool, 5>{}));
+    EXPECT_FALSE(ws.status.credits);
+    EXPECT_FALSE(ws.options.expert);
+    EXPECT_EQ(ws.options.anchor, "<BODY>");
+    EXPECT_EQ(ws.options.filter, "*.*");
 }
 
-TEST(LoadSettings, GarbageBinaryAndHugeFilesFallBackToDefaults) {
-    StartedWorkspace s;
-    s.dir.write("Options.abn", std::string("\x01\x00\xff\xfe garbage", 12));
-    s.dir.write("credits.sgt", std::string(5'000'000, '9').insert(0, "x"));
-    s.dir.write("expert.sgt", std::string("\0\0\0", 3));
-    s.dir.write("anchor.sgt", "\r\n\r\n");
-    s.dir.write("filter.sgt", "");
-    LoadSettings(s.ws);
-    EXPECT_EQ(s.ws.options.commit, (std::array<bool, 5>{}));
-    EXPECT_FALSE(s.ws.status.credits);
-    EXPECT_FALSE(s.ws.options.expert);
-    EXPECT_EQ(s.ws.options.anchor, "<BODY>");
-    EXPECT_EQ(s.ws.options.filter, "*.*");
-}
-
-TEST(SaveSetting, AnUnwritableFolderIsSaidOnce) {
-    StartedWorkspace s;
+TEST_F(SavingASetting, AnUnwritableFolderIsSaidOnce) {
     test::FailingFileSystem failing;
     failing.failEveryWrite = true;
     FileSystemOverride seam(failing);
-    StartUp(s.ws);
-    SaveSetting(s.ws, "credits.sgt", "1");
-    SaveSetting(s.ws, "anchor.sgt", "<TD>");
-    ASSERT_EQ(s.ws.notices.size(), 1u);
-    EXPECT_NE(s.ws.notices[0].find("Settings cannot be saved in " + s.dir.path()), std::string::npos);
+    StartUp(ws);
+    SaveSetting(ws, "credits.sgt", "1");
+    SaveSetting(ws, "anchor.sgt", "<TD>");
+    ASSERT_EQ(ws.notices.size(), 1u);
+    EXPECT_NE(ws.notices[0].find(dir.path()), std::string::npos);
+}
+
+TEST_F(SettingsCommands, AnchorAnswersBecomeTagsAndAnEmptyAnswerChangesNothing) {
+    // Only the two spellings "default" and "Default" are keywords.
+    const std::pair<const char*, const char*> answers[] = {
+        {"body", "<body>"}, {"<div id=menu", "<div id=menu>"}, {"</head>", "</head>"}, {"default", "<BODY>"},
+        {"<TD>", "<TD>"},   {"Default", "<BODY>"},            {"DEFAULT", "<DEFAULT>"}, {"", "<DEFAULT>"}};
+    for (const auto& [answer, anchor] : answers) {
+        SetAnchor(ws, answer);
+        EXPECT_EQ(ws.options.anchor, anchor) << answer;
+    }
+    EXPECT_EQ(dir.read("anchor.sgt"), "<DEFAULT>\r\n");
+}
+
+TEST_F(SettingsCommands, AskedAnchorCancelledChangesNothing) {
+    AskAnchor(ws);
+    EXPECT_EQ(prompt.count("input"), 1u);
+    EXPECT_EQ(ws.options.anchor, "<BODY>");
+    EXPECT_FALSE(dir.exists("anchor.sgt"));
+}
+
+TEST_F(SettingsCommands, FilterAnswersBecomePatternsAndKeywordsMeanAllTypes) {
+    const std::pair<const char*, const char*> patterns[] = {
+        {"php", "*.php"},         {".php", "*.php"},      {"*php", "*.php"},          {"*.php", "*.php"},
+        {"DEFAULT", "*.DEFAULT"}, {"index.htm", "*.htm"}, {"index.old.htm", "*.htm"}, {"a.htm", "*.a.htm"}};
+    for (const auto& [answer, pattern] : patterns) EXPECT_EQ(FilterPattern(answer), pattern) << answer;
+    SetFilter(ws, "index.htm");
+    EXPECT_EQ(ws.options.filter, "*.htm");
+    EXPECT_EQ(ws.options.filterCaption, "Filter: *.htm");
+    EXPECT_EQ(dir.read("filter.sgt"), "*.htm\r\n");
+    for (const char* answer : {"Default", "default", "all", "All", "ALL", "*", "*.*", ".*"}) {
+        SetFilter(ws, "htm");
+        SetFilter(ws, answer);
+        EXPECT_EQ(ws.options.filter, "*.*") << answer;
+        EXPECT_EQ(ws.options.filterCaption, "Filter: ALL HTML Types");
+        EXPECT_EQ(dir.read("filter.sgt"), "*.*\r\n");
+    }
+    SetFilter(ws, "");
+    EXPECT_EQ(ws.options.filter, "*.*");
+}
+
+TEST_F(SettingsCommands, OptionBoxesWriteAllFiveStates) {
+    SetCommitOption(ws, kOptMenu, true);
+    SetCommitOption(ws, kOptKeywords, true);
+    EXPECT_EQ(dir.read("Options.abn"), "01100\r\n");
+    SetCommitOption(ws, kOptMenu, false);
+    EXPECT_EQ(dir.read("Options.abn"), "00100\r\n");
+}
+
+TEST_F(SettingsCommands, ExpertAndCreditsWriteOneOrZero) {
+    SetExpertMode(ws, true);
+    EXPECT_EQ(dir.read("expert.sgt"), "1\r\n");
+    ToggleCredits(ws);
+    EXPECT_TRUE(ws.status.credits);
+    EXPECT_EQ(dir.read("credits.sgt"), "1\r\n");
+    ToggleCredits(ws);
+    EXPECT_FALSE(ws.status.credits);
+    EXPECT_EQ(dir.read("credits.sgt"), "0\r\n");
+}
+
+TEST_F(SettingsCommands, CategoryKeepsItsValueOnAnEmptyAnswer) {
+    prompt.inputAnswers = {std::string("News"), std::string(""), std::nullopt};
+    ChangeCategory(ws);
+    EXPECT_EQ(ws.status.category, "News");
+    ChangeCategory(ws);
+    ChangeCategory(ws);
+    EXPECT_EQ(ws.status.category, "News");
+}
+
+TEST_F(SettingsCommands, BoilerplateOkRefusesAnEmptyEntryThenAMissingFolder) {
+    // The empty entry is said first, though the folder is missing too.
+    EXPECT_FALSE(CommitBoilerplate(ws, {"www.a.com", "Acme", "", "Acme 2005", dir.file("gone")}));
+    ASSERT_EQ(prompt.count("message"), 1u);
+    EXPECT_EQ(prompt.asked[0].text.find("gone"), std::string::npos) << prompt.asked[0].text;
+    EXPECT_FALSE(CommitBoilerplate(ws, {"www.a.com", "Acme", "Me", "Acme 2005", dir.file("gone")}));
+    ASSERT_EQ(prompt.count("message"), 2u);
+    EXPECT_NE(prompt.asked[1].text.find(dir.file("gone/")), std::string::npos) << prompt.asked[1].text;
+    EXPECT_FALSE(dir.exists("boilerplate.sgt"));
+    // An entry of spaces is not empty.
+    EXPECT_TRUE(CommitBoilerplate(ws, {"www.a.com", "Acme", " ", "Acme 2005", dir.path()}));
+}
+
+TEST_F(SettingsCommands, BoilerplateIsStoredAsFiveLinesAndShown) {
+    ASSERT_TRUE(CommitBoilerplate(ws, {"www.a.com", "Acme Ltd", "Web Team", "Acme Ltd\r\n2005", dir.path()}));
+    EXPECT_EQ(dir.read("boilerplate.sgt"),
+              "www.a.com\r\nAcme Ltd\r\nWeb Team\r\nAcme Ltd 2005\r\n" + dir.path() + "\r\n");
+    EXPECT_EQ(ws.status.siteUrl, "www.a.com ");
+    EXPECT_EQ(ws.status.organisation, "Acme Ltd ");
+    EXPECT_EQ(ws.status.author, "Web Team ");
+    EXPECT_EQ(ws.status.copyright, "Acme Ltd 2005 ");
+    EXPECT_EQ(ws.status.siteRoot, dir.path());
+    // The local source is read back from the fifth line, not from a broken notice.
+    EXPECT_EQ(ReadBoilerplate(dir.path()),
+              (Boilerplate{"www.a.com", "Acme Ltd", "Web Team", "Acme Ltd 2005", dir.path()}));
+}
+
+TEST_F(SettingsCommands, LocalSourceIsStoredAsAnAbsoluteFolder) {
+    std::filesystem::create_directories(dir.file("site/sub"));
+    const char* home = std::getenv("HOME");
+    const std::string savedHome = home ? home : "";
+    const std::filesystem::path savedFolder = std::filesystem::current_path();
+    ::setenv("HOME", dir.file("site").c_str(), 1);
+    std::filesystem::current_path(dir.path());
+    const std::pair<std::string, std::string> cases[] = {
+        {"~", dir.file("site/")},
+        {"~/sub", dir.file("site/sub/")},
+        {"site", dir.file("site/")},
+        {"./site/sub/../sub//", dir.file("site/sub/")},
+        {dir.file("site/./sub"), dir.file("site/sub/")},
+    };
+    for (const auto& [typed, stored] : cases) {
+        EXPECT_TRUE(CommitBoilerplate(ws, {"www.a.com", "Acme", "Me", "Acme 2005", typed})) << typed;
+        EXPECT_EQ(ReadBoilerplate(dir.path())[4], stored) << typed;
+        EXPECT_EQ(ws.status.siteRoot, stored) << typed;
+    }
+    std::filesystem::current_path(savedFolder);
+    if (home) ::setenv("HOME", savedHome.c_str(), 1);
+    else ::unsetenv("HOME");
+}
+
+TEST_F(SettingsCommands, ShortBoilerplateFileKeepsTheOtherOpeningEntries) {
+    dir.write("boilerplate.sgt", "www.b.org\r\nOrg\r\n");
+    EXPECT_EQ(ReadBoilerplate(dir.path()), (Boilerplate{"www.b.org", "Org", "", "", ""}));
+    EXPECT_EQ(ReadBoilerplate(dir.path() + "none"), InitialBoilerplate());
+}
+
+TEST_F(SettingsCommands, CancelOnAFirstRunAsksToQuit) {
+    prompt.yesNoAnswers = {false, true};
+    EXPECT_EQ(CancelBoilerplate(ws), CancelAnswer::Stay);
+    EXPECT_EQ(CancelBoilerplate(ws), CancelAnswer::Quit);
+    dir.write("boilerplate.sgt", "www.a.com\r\n");
+    EXPECT_EQ(CancelBoilerplate(ws), CancelAnswer::Close);
+    EXPECT_EQ(prompt.count("yesno"), 2u);
 }
 
 }  // namespace

@@ -45,22 +45,16 @@ TEST(FindNoCase, FoldsAsciiLettersOnly) {
 }
 
 TEST(LeadingValue, ReadsTheLeadingNumberOnly) {
-    EXPECT_EQ(LeadingValue("2\r\n"), 2);
-    EXPECT_EQ(LeadingValue(" -1"), -1);
-    EXPECT_EQ(LeadingValue("9.75abc"), 9.75);
-    EXPECT_EQ(LeadingValue("1 4"), 14);  // blanks inside the number are skipped
-    EXPECT_EQ(LeadingValue("yes"), 0);
-    EXPECT_EQ(LeadingValue("."), 0);
-    EXPECT_EQ(LeadingValue(""), 0);
-    EXPECT_EQ(LeadingValue("1e2x"), 100);
+    // Blanks inside the number are skipped.
+    const std::pair<const char*, double> cases[] = {{"2\r\n", 2}, {" -1", -1}, {"9.75abc", 9.75}, {"1 4", 14},
+                                                    {"yes", 0},    {".", 0},   {"", 0},         {"1e2x", 100}};
+    for (const auto& [text, value] : cases) EXPECT_EQ(LeadingValue(text), value) << text;
 }
 
 TEST(TrimSpaces, RemovesOnlyPlainSpacesAtTheEnds) {
-    EXPECT_EQ(TrimSpaces("  a b  "), "a b");
-    EXPECT_EQ(TrimSpaces("\t a "), "\t a");
-    EXPECT_EQ(TrimSpaces("\xA0x\xA0"), "\xA0x\xA0");
-    EXPECT_EQ(TrimSpaces(""), "");
-    EXPECT_EQ(TrimSpaces("   "), "");
+    const std::pair<const char*, const char*> cases[] = {
+        {"  a b  ", "a b"}, {"\t a ", "\t a"}, {"\xA0x\xA0", "\xA0x\xA0"}, {"", ""}, {"   ", ""}};
+    for (const auto& [text, trimmed] : cases) EXPECT_EQ(TrimSpaces(text), trimmed);
 }
 
 }  // namespace

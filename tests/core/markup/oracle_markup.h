@@ -2,14 +2,27 @@
 // Step-by-step transcriptions of the tag extraction and the page normalisation,
 // kept deliberately naive (every loop rescans the page) so the fast routines can
 // be compared against them.
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "ground/text.h"
-#include "support/oracle_steps.h"
 
 namespace wk::oracle {
+
+inline constexpr std::size_t npos = std::string::npos;
+
+// Every occurrence, found without regard to case, replaced left to right by
+// the replacement as written.
+inline std::string ReplaceAllNoCase(std::string_view text, std::string_view from, std::string_view to) {
+    std::string out;
+    std::size_t start = 0;
+    for (std::size_t hit; (hit = FindNoCase(text, from, start)) != npos; start = hit + from.size())
+        out.append(text.substr(start, hit - start)).append(to);
+    out.append(text.substr(start));
+    return out;
+}
 
 // The text split into characters from left to right: a lead byte followed by
 // the continuation bytes it asks for is one UTF-8 character, any other byte a
@@ -50,15 +63,7 @@ inline std::string ExtractTagContent(std::string_view page, std::string_view tag
     const std::size_t bare = FindNoCase(page, "<" + t + ">");
     const std::size_t spacedEnd = spaced == npos ? npos : page.find('>', spaced);
     const std::size_t bareEnd = bare == npos ? npos : bare + t.size() + 1;
-    std::size_t end;
-    if (spaced != npos && bare != npos)
-        end = bareEnd <= spacedEnd ? bareEnd : spacedEnd;
-    else if (bare != npos)
-        end = bareEnd;
-    else if (spaced != npos)
-        end = spacedEnd;
-    else
-        return {};
+    const std::size_t end = std::min(bareEnd, spacedEnd);  // the earlier form's, when either is there
     if (end == npos) return {};
     const std::size_t closing = FindNoCase(page, "</" + t + ">", end + 1);
     if (closing == npos) return {};
@@ -66,28 +71,27 @@ inline std::string ExtractTagContent(std::string_view page, std::string_view tag
 }
 
 inline std::string InsertAtAnchor(const std::string& page, std::string anchor, const std::string& block) {
-    if (FindNoCase(page, "<!--#include virtual=\"/_/_Tollivance_Web_Kestrane_Menu_System.mnu\"--><!--/#include-->") !=
-        npos)
-        return page;
+    const char* include = "<!--#include virtual=\"/_/_Tollivance_Web_Kestrane_Menu_System.mnu\"--><!--/#include-->";
+    if (FindNoCase(page, include) != npos) return page;
     if (anchor.substr(0, 1) != "<") anchor = "<" + anchor;
     if (anchor.back() != '>' && anchor.find('>') != npos) anchor = anchor.substr(0, anchor.find('>'));
+    // Cuts the text at a place found after its first character.
+    const auto cut = [](std::string& text, std::size_t at) {
+        if (at != npos && at > 0) text = text.substr(0, at);
+    };
     std::string prefix = anchor;
     if (prefix.size() > 1 && prefix[1] == '/') prefix.erase(1, 1);
-    if (prefix.find(' ') != npos && prefix.find(' ') > 0) prefix = prefix.substr(0, prefix.find(' '));
-    if (FindNoBreakSpace(prefix) != npos && FindNoBreakSpace(prefix) > 0)
-        prefix = prefix.substr(0, FindNoBreakSpace(prefix));
-    if (prefix.find('>') != npos && prefix.find('>') > 0) prefix = prefix.substr(0, prefix.find('>'));
+    cut(prefix, prefix.find(' '));
+    cut(prefix, FindNoBreakSpace(prefix));
+    cut(prefix, prefix.find('>'));
     std::vector<std::string> filters;
     for (const std::string attribute : {"id=", "class="}) {
         const std::size_t at = FindNoCase(anchor, attribute);
         if (at == npos) continue;
         std::string filter = anchor.substr(at);
-        const std::size_t space = filter.find(' ', attribute.size());
-        if (space != npos) filter = filter.substr(0, space);
-        const std::size_t noBreak = FindNoBreakSpace(filter, attribute.size());
-        if (noBreak != npos) filter = filter.substr(0, noBreak);
-        const std::size_t gt = filter.find('>', attribute.size());
-        if (gt != npos) filter = filter.substr(0, gt);
+        cut(filter, filter.find(' ', attribute.size()));
+        cut(filter, FindNoBreakSpace(filter, attribute.size()));
+        cut(filter, filter.find('>', attribute.size()));
         filters.push_back(filter);
     }
     std::size_t chosen = FindNoCase(page, prefix);
@@ -120,11 +124,9 @@ inline void ReplaceFirstExact(std::string& page, std::string_view from, std::str
 }
 
 inline std::string NormalisePage(std::string page) {
-    const std::pair<std::string_view, std::string_view> cleanups[] = {{"<style type ", "<style type"},
-                                                                      {"text/css ", "text/css"},
-                                                                      {" text/css", "text/css"},
-                                                                      {" >", ">"},
-                                                                      {"< ", "<"}};
+    const std::pair<std::string_view, std::string_view> cleanups[] = {
+        {"<style type ", "<style type"}, {"text/css ", "text/css"}, {" text/css", "text/css"}, {" >", ">"},
+        {"< ", "<"}};
     for (const auto& [search, replacement] : cleanups)
         while (FindNoCase(ExtractTagContent(page, "head"), search) != npos)
             page = ReplaceAllNoCase(page, search, replacement);

@@ -12,87 +12,24 @@
 
 namespace wk::test {
 
-inline std::string RandomPage(std::mt19937& random, std::size_t pieces) {
-    static const std::vector<std::string> kPieces = {".",
-                                                     "!",
-                                                     "?",
-                                                     " ",
-                                                     " ",
-                                                     " ",
-                                                     "  ",
-                                                     "<",
-                                                     ">",
-                                                     "&",
-                                                     ";",
-                                                     "\r",
-                                                     "\n",
-                                                     "\t",
-                                                     "a",
-                                                     "b",
-                                                     "x",
-                                                     "q",
-                                                     "Z",
-                                                     "'",
-                                                     "`",
-                                                     "2",
-                                                     "\xA0",
-                                                     "\xC3\xAF",
-                                                     std::string(1, '\0'),
-                                                     "<head>",
-                                                     "<HEAD>",
-                                                     "<head ",
-                                                     "< head>",
-                                                     "</head>",
-                                                     "</HEAD>",
-                                                     "</head >",
-                                                     "< /head>",
-                                                     "<head  text/css",
-                                                     "<body>",
-                                                     "<BODY class=\"x\">",
-                                                     "</body>",
-                                                     "</p>",
-                                                     "</P>",
-                                                     "</h1>",
-                                                     " </h2>",
-                                                     "<p>",
-                                                     "<style type ",
-                                                     "<STYLE TYPE  ",
-                                                     "text/css ",
-                                                     " text/css",
-                                                     "TEXT/CSS",
-                                                     "<style type=\"text/css\">",
-                                                     "</style>",
-                                                     "</title>",
-                                                     "<title>",
-                                                     "<meta ",
-                                                     "<html>",
-                                                     "<HTML>",
-                                                     "</html>",
-                                                     "<!DOCTYPE html>",
-                                                     "&amp;",
-                                                     "jazz",
-                                                     "quiz",
-                                                     "don't",
-                                                     "Box",
-                                                     "the ",
-                                                     "Hello. ",
-                                                     "Yes! ",
-                                                     "Why? ",
-                                                     "3.5",
-                                                     "..",
-                                                     "!.",
-                                                     "?.",
-                                                     " .",
-                                                     " !",
-                                                     " ?",
-                                                     "<!--",
-                                                     "-->",
-                                                     "<b>",
-                                                     "<br>"};
-    std::uniform_int_distribution<std::size_t> pick(0, kPieces.size() - 1);
+// count pieces drawn at random from parts, joined.
+inline std::string Pieces(std::mt19937& random, const std::vector<std::string>& parts, std::size_t count) {
+    std::uniform_int_distribution<std::size_t> pick(0, parts.size() - 1);
     std::string page;
-    for (std::size_t i = 0; i < pieces; ++i) page += kPieces[pick(random)];
+    for (std::size_t i = 0; i < count; ++i) page += parts[pick(random)];
     return page;
+}
+
+inline std::string RandomPage(std::mt19937& random, std::size_t pieces) {
+    static const std::vector<std::string> kPieces = {
+        ".", "!", "?", " ", " ", " ", "  ", "<", ">", "&", ";", "\r", "\n", "\t", "a", "b", "x", "q", "Z", "'", "`",
+        "2", "\xA0", "\xC3\xAF", std::string(1, '\0'), "<head>", "<HEAD>", "<head ", "< head>", "</head>", "</HEAD>",
+        "</head >", "< /head>", "<head  text/css", "<body>", "<BODY class=\"x\">", "</body>", "</p>", "</P>", "</h1>",
+        " </h2>", "<p>", "<style type ", "<STYLE TYPE  ", "text/css ", " text/css", "TEXT/CSS",
+        "<style type=\"text/css\">", "</style>", "</title>", "<title>", "<meta ", "<html>", "<HTML>", "</html>",
+        "<!DOCTYPE html>", "&amp;", "jazz", "quiz", "don't", "Box", "the ", "Hello. ", "Yes! ", "Why? ", "3.5", "..",
+        "!.", "?.", " .", " !", " ?", "<!--", "-->", "<b>", "<br>"};
+    return Pieces(random, kPieces, pieces);
 }
 
 // Readable sentences of varied length inside paragraphs, for benchmarks and

@@ -1,8 +1,10 @@
 #include "markup/scan.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 #include "ground/text.h"
+#include "markup/no_break_space.h"
 
 namespace wk {
 namespace {
@@ -17,57 +19,47 @@ std::string Inserted(std::string page, std::string_view anchor, std::string_view
     return page;
 }
 
-TEST(ExtractTagContent, ReadsSpacedAndBareFormsInAnyCase) {
-    EXPECT_EQ(ExtractTagContent("<body bgcolor=\"#fff\">Hi</body>", "body"), "Hi");
-    EXPECT_EQ(ExtractTagContent("<BODY>Hi</BODY>", "body"), "Hi");
-    EXPECT_EQ(ExtractTagContent("<html><head><title>t</title></head></html>", "head"), "<title>t</title>");
+struct Case {
+    std::string page, name, expected;
+};
+
+TEST(ExtractTagContent, TheFirstOpeningOfEitherFormToTheFirstClosingTag) {
+    const Case cases[] = {
+        {"<body bgcolor=\"#fff\">Hi</body>", "body", "Hi"}, {"<BODY>Hi</BODY>", "body", "Hi"},
+        {"<html><head><title>t</title></head></html>", "head", "<title>t</title>"},
+        // The first opening wins even inside a comment, bare or spaced, whichever comes first.
+        {"<!-- <body> --><body class=\"x\">Real</body>", "body", " --><body class=\"x\">Real"},
+        {"<p>a</p><p class=\"b\">b</p>", "p", "a"}, {"<p class=\"b\">b</p><p>a</p>", "p", "b"},
+        {"<div>a<div>b</div>c</div>", "div", "a<div>b"},  // nesting is ignored
+        // Missing parts give nothing; only a space makes the spaced form.
+        {"<body>Hi", "body", ""}, {"<body\nclass=\"x\">Hi</body>", "body", ""},
+        {"<body\tclass=\"x\">Hi</body>", "body", ""}, {"no tags at all", "body", ""},
+        {"<body class=\"never closed", "body", ""}, {"<body></body>", "body", ""},
+        {"</body><body>x", "body", ""},  // a closing tag before the opening one does not count
+    };
+    for (const Case& c : cases) EXPECT_EQ(ExtractTagContent(c.page, c.name), c.expected) << c.page;
 }
 
-TEST(ExtractTagContent, TheFirstOpeningWinsEvenInsideAComment) {
-    EXPECT_EQ(ExtractTagContent("<!-- <body> --><body class=\"x\">Real</body>", "body"), " --><body class=\"x\">Real");
-    // The bare form earlier in the page beats a later spaced form, and the other way round.
-    EXPECT_EQ(ExtractTagContent("<p>a</p><p class=\"b\">b</p>", "p"), "a");
-    EXPECT_EQ(ExtractTagContent("<p class=\"b\">b</p><p>a</p>", "p"), "b");
-}
-
-TEST(ExtractTagContent, NestingIsIgnoredTheFirstClosingTagEnds) {
-    EXPECT_EQ(ExtractTagContent("<div>a<div>b</div>c</div>", "div"), "a<div>b");
-}
-
-TEST(ExtractTagContent, MissingPartsGiveEmpty) {
-    EXPECT_EQ(ExtractTagContent("<body>Hi", "body"), "");
-    EXPECT_EQ(ExtractTagContent("<body\nclass=\"x\">Hi</body>", "body"), "");
-    EXPECT_EQ(ExtractTagContent("<body\tclass=\"x\">Hi</body>", "body"), "");
-    EXPECT_EQ(ExtractTagContent("no tags at all", "body"), "");
-    EXPECT_EQ(ExtractTagContent("<body class=\"never closed", "body"), "");
-    // A closing tag before the opening one does not count.
-    EXPECT_EQ(ExtractTagContent("</body><body>x", "body"), "");
-    EXPECT_EQ(ExtractTagContent("<body></body>", "body"), "");
-}
-
-TEST(ReadMetaContent, ReadsTheNameFirstFormInAnyCase) {
-    EXPECT_EQ(ReadMetaContent("<META NAME=\"keywords\" CONTENT=\"a,b\">", "keywords"), "a,b");
-    EXPECT_EQ(ReadMetaContent("<meta name=\"category\" content=\"Birds\">", "category"), "Birds");
-    EXPECT_EQ(ReadMetaContent("<meta name=\"category\" content=\"\">", "category"), "");
-}
-
-TEST(ReadMetaContent, OtherFormsAreInvisible) {
-    EXPECT_EQ(ReadMetaContent("<meta content=\"a,b\" name=\"keywords\">", "keywords"), "");
-    EXPECT_EQ(ReadMetaContent("<meta name=\"keywords\"  content=\"a,b\">", "keywords"), "");
-    EXPECT_EQ(ReadMetaContent("<meta name='keywords' content='a,b'>", "keywords"), "");
-    EXPECT_EQ(ReadMetaContent("<meta name=\"keyword\" content=\"a\">", "keywords"), "");
-}
-
-TEST(ReadMetaContent, AValueWithoutItsClosingQuoteEndsAtTheTag) {
-    const std::string page = "<meta name=\"author\" content=\"Ann>\r\n<title>t</title><p class=\"x\">";
-    EXPECT_EQ(ReadMetaContent(page, "author"), "Ann");
-    EXPECT_EQ(ReadMetaContent("<meta name=\"author\" content='Ann Lee'>", "author"), "Ann Lee");
-    EXPECT_EQ(ReadMetaContent("<meta name=\"author\" content=Ann>", "author"), "Ann");
-    EXPECT_EQ(ReadMetaContent("<meta name=\"author\" content=", "author"), "");
-    EXPECT_EQ(ReadMetaContent("<meta name=\"author\" content=\"Ann", "author"), "");
-    // A ">" or "<" inside a properly quoted value is part of the value.
-    EXPECT_EQ(ReadMetaContent("<meta name=\"description\" content=\"a > b\">", "description"), "a > b");
-    EXPECT_EQ(ReadMetaContent("<meta name=\"description\" content=\"a < b\" />", "description"), "a < b");
+TEST(ReadMetaContent, OnlyTheNameFirstFormAndAnUnquotedValueEndsAtTheTag) {
+    const Case cases[] = {
+        {"<META NAME=\"keywords\" CONTENT=\"a,b\">", "keywords", "a,b"},
+        {"<meta name=\"category\" content=\"Birds\">", "category", "Birds"},
+        {"<meta name=\"category\" content=\"\">", "category", ""},
+        // Other forms are invisible.
+        {"<meta content=\"a,b\" name=\"keywords\">", "keywords", ""},
+        {"<meta name=\"keywords\"  content=\"a,b\">", "keywords", ""},
+        {"<meta name='keywords' content='a,b'>", "keywords", ""},
+        {"<meta name=\"keyword\" content=\"a\">", "keywords", ""},
+        // A value without its closing quote ends at the tag.
+        {"<meta name=\"author\" content=\"Ann>\r\n<title>t</title><p class=\"x\">", "author", "Ann"},
+        {"<meta name=\"author\" content='Ann Lee'>", "author", "Ann Lee"},
+        {"<meta name=\"author\" content=Ann>", "author", "Ann"}, {"<meta name=\"author\" content=", "author", ""},
+        {"<meta name=\"author\" content=\"Ann", "author", ""},
+        // A ">" or "<" inside a properly quoted value is part of the value.
+        {"<meta name=\"description\" content=\"a > b\">", "description", "a > b"},
+        {"<meta name=\"description\" content=\"a < b\" />", "description", "a < b"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ReadMetaContent(c.page, c.name), c.expected) << c.page;
 }
 
 TEST(WriteMetaTag, ReplacesOnlyTheExistingValue) {
@@ -77,32 +69,16 @@ TEST(WriteMetaTag, ReplacesOnlyTheExistingValue) {
     EXPECT_EQ(Written(page, "keywords", ""), "<HEAD>\r\n<META NAME=\"keywords\" CONTENT=\"\" >\r\n</HEAD>x");
 }
 
-TEST(WriteMetaTag, AddsAfterTheLastHttpEquivTag) {
-    const std::string page = "<head><meta http-equiv=\"a\" content=\"1\"><META HTTP-EQUIV=\"b\" content=\"2\"><title>";
-    EXPECT_EQ(Written(page, "author", "Ann"),
-              "<head><meta http-equiv=\"a\" content=\"1\"><META HTTP-EQUIV=\"b\" content=\"2\">\r\n"
-              "<meta name=\"author\" content=\"Ann\"><title>");
-}
-
-TEST(WriteMetaTag, AddsAfterTheFirstBareHeadInLowerCase) {
+TEST(WriteMetaTag, AddsAfterTheLastHttpEquivTagElseAfterTheFirstBareHeadInLowerCase) {
+    const std::string equiv = "<head><meta http-equiv=\"a\" content=\"1\"><META HTTP-EQUIV=\"b\" content=\"2\">";
+    EXPECT_EQ(Written(equiv + "<title>", "author", "Ann"),
+              equiv + "\r\n<meta name=\"author\" content=\"Ann\"><title>");
     EXPECT_EQ(Written("<HTML><HEAD></HEAD><HEAD>", "author", "Ann"),
               "<HTML><head>\r\n<meta name=\"author\" content=\"Ann\"></HEAD><HEAD>");
-}
-
-TEST(WriteMetaTag, APageWithoutTargetIsUnchanged) {
+    // Without either the page is unchanged.
     const std::string page = "<html><head profile=\"x\"><title>t</title></head></html>";
     EXPECT_EQ(Written(page, "author", "Ann"), page);
     EXPECT_EQ(Written("", "author", "Ann"), "");
-}
-
-TEST(WriteMetaTag, TagsWrittenOneAfterAnotherComeOutReversed) {
-    std::string page = "<html><head><title>t</title></head><body></body></html>";
-    for (const char* name : {"company", "author", "copyright"}) page = Written(page, name, name);
-    const std::size_t copyright = page.find("\"copyright\""), author = page.find("\"author\""),
-                      company = page.find("\"company\"");
-    ASSERT_NE(company, std::string::npos);
-    EXPECT_LT(copyright, author);
-    EXPECT_LT(author, company);
 }
 
 TEST(WriteMetaTag, QuotesInTheValueAreWrittenAsEntities) {
@@ -130,83 +106,84 @@ TEST(WriteMetaTag, AValueWithoutItsClosingQuoteIsRewrittenWholeWithoutLosingText
     EXPECT_EQ(ReadMetaContent(broken, "author"), "");
 }
 
-const std::string kAnchorPage =
-    "<html><head><title>t</title></head><BODY bgcolor=\"w\"><BR><div id=\"top\" class=\"nav\">a</div>"
-    "<div class=\"nav\">b</div></body></html>";
-
 TEST(InsertAtAnchor, APageHoldingTheIncludeIsUnchangedWhateverTheBlock) {
     const std::string page = "<body>" + std::string(IncludeDirective()) + "</body>";
     EXPECT_EQ(Inserted(page, "<BODY>", "X"), page);
     EXPECT_EQ(Inserted(page, "<BODY>", IncludeDirective()), page);
 }
 
-TEST(InsertAtAnchor, PutsTheBlockAfterTheAnchorTag) {
-    EXPECT_EQ(Inserted("<html><body class=\"a\">x</body>", "<BODY>", "[M]"),
-              "<html><body class=\"a\">[M]x</body>");
-    // Without "<" the anchor still names the tag.
-    EXPECT_EQ(Inserted("<html><body>x</body>", "BODY", "[M]"), "<html><body>[M]x</body>");
-    // Text after the anchor's first ">" is dropped when the anchor does not end with ">".
-    EXPECT_EQ(Inserted("<html><body>x</body>", "<body>junk", "[M]"), "<html><body>[M]x</body>");
+TEST(InsertAtAnchor, TheAnchorNamesTheTagWhoseEndOrClosingTagTakesTheBlock) {
+    const Case cases[] = {
+        {"<html><body class=\"a\">x</body>", "<BODY>", "<html><body class=\"a\">[M]x</body>"},
+        {"<html><body>x</body>", "BODY", "<html><body>[M]x</body>"},  // without "<" it still names the tag
+        // Text after the anchor's first ">" is dropped when the anchor does not end with ">".
+        {"<html><body>x</body>", "<body>junk", "<html><body>[M]x</body>"},
+        {"<html><BODY>x<BR></BODY>", "<B>", "<html><BODY>[M]x<BR></BODY>"},  // a short prefix matches longer tags
+        // A closing anchor puts the block before the closing tag, when there is one.
+        {"<html><head><title>t</title></HEAD><body>", "</head>", "<html><head><title>t</title>[M]</HEAD><body>"},
+        {"<html><head><title>t</title><body>", "</head>", "<html><head><title>t</title><body>"},
+        // No matching element leaves the page unchanged.
+        {"<html><body", "<BODY>", "<html><body"},
+        {"<div class=\"nav\"", "<div class=\"nav\">", "<div class=\"nav\""},
+        {"<html><body>x</body>", "<table>", "<html><body>x</body>"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Inserted(c.page, c.name, "[M]"), c.expected) << c.name << " in " << c.page;
 }
 
-TEST(InsertAtAnchor, AShortPrefixMatchesLongerTags) {
-    EXPECT_EQ(Inserted("<html><BODY>x<BR></BODY>", "<B>", "[M]"), "<html><BODY>[M]x<BR></BODY>");
-}
-
-TEST(InsertAtAnchor, AClosingAnchorPutsTheBlockBeforeTheClosingTag) {
-    EXPECT_EQ(Inserted("<html><head><title>t</title></HEAD><body>", "</head>", "[M]"),
-              "<html><head><title>t</title>[M]</HEAD><body>");
-    EXPECT_EQ(Inserted("<html><head><title>t</title><body>", "</head>", "[M]"),
-              "<html><head><title>t</title><body>");
-}
-
-TEST(InsertAtAnchor, ClassAndIdFiltersChooseTheElement) {
-    const std::string byClass = Inserted(kAnchorPage, "<div class=\"nav\">", "[M]");
+TEST(InsertAtAnchor, ClassAndIdFiltersMustAllHoldInsideTheTagText) {
+    const std::string page = "<html><head><title>t</title></head><BODY bgcolor=\"w\"><BR>"
+                             "<div id=\"top\" class=\"nav\">a</div><div class=\"nav\">b</div></body></html>";
+    const std::string byClass = Inserted(page, "<div class=\"nav\">", "[M]");
     EXPECT_NE(byClass.find("<div id=\"top\" class=\"nav\">[M]a"), std::string::npos);
-    const std::string byId = Inserted(kAnchorPage, "<div id=\"top\">", "[M]");
+    const std::string byId = Inserted(page, "<div id=\"top\">", "[M]");
     EXPECT_NE(byId.find("class=\"nav\">[M]a</div>"), std::string::npos);
     // The second div has the class but not the id: both filters must hold.
-    const std::string both = Inserted(kAnchorPage, "<DIV class=\"nav\" id=\"top\">", "[M]");
-    EXPECT_EQ(both, byId);
-    const std::string second =
-        Inserted("<div class=\"menu\">a</div><div id=\"x\" class=\"nav\">b</div>", "<div class=\"nav\">", "[M]");
-    EXPECT_EQ(second, "<div class=\"menu\">a</div><div id=\"x\" class=\"nav\">[M]b</div>");
-}
-
-TEST(InsertAtAnchor, ANoBreakSpaceInTheAnchorEndsTheTagNameInEitherForm) {
-    const std::string page = "<p>x</p><div class=\"menu\">a</div><div class=\"nav\">b</div>";
-    const std::string expected = "<p>x</p><div class=\"menu\">a</div><div class=\"nav\">[M]b</div>";
-    EXPECT_EQ(Inserted(page,
-                             "<div\xA0"
-                             "class=\"nav\">",
-                             "[M]"),
-              expected);
-    // Typed text is UTF-8: the whole pair goes, not only its second byte.
-    EXPECT_EQ(Inserted(page,
-                             "<div\xC2\xA0"
-                             "class=\"nav\">",
-                             "[M]"),
-              expected);
-    EXPECT_EQ(Inserted(page, "<div class=\"nav\"\xC2\xA0id=\"x\">", "[M]"), page);
-    EXPECT_EQ(Inserted(page,
-                             "<div id=\"x\"\xC2\xA0"
-                             "class=\"nav\">",
-                             "[M]"),
-              page);
-    EXPECT_EQ(Inserted("<div id=\"x\">a</div>", "<div id=\"x\"\xC2\xA0>", "[M]"), "<div id=\"x\">[M]a</div>");
-}
-
-TEST(InsertAtAnchor, NoMatchingElementLeavesThePageUnchanged) {
-    EXPECT_EQ(Inserted(kAnchorPage, "<div class=\"side\">", "[M]"), kAnchorPage);
-    EXPECT_EQ(Inserted(kAnchorPage, "<table>", "[M]"), kAnchorPage);
-    EXPECT_EQ(Inserted("<html><body", "<BODY>", "[M]"), "<html><body");
-    EXPECT_EQ(Inserted("<div class=\"nav\"", "<div class=\"nav\">", "[M]"), "<div class=\"nav\"");
-}
-
-TEST(InsertAtAnchor, AFilterMustLieInsideTheTagText) {
+    EXPECT_EQ(Inserted(page, "<DIV class=\"nav\" id=\"top\">", "[M]"), byId);
+    EXPECT_EQ(Inserted(page, "<div class=\"side\">", "[M]"), page);
+    EXPECT_EQ(Inserted("<div class=\"menu\">a</div><div id=\"x\" class=\"nav\">b</div>", "<div class=\"nav\">", "[M]"),
+              "<div class=\"menu\">a</div><div id=\"x\" class=\"nav\">[M]b</div>");
     // The class text after the first div's ">" does not make it match.
     EXPECT_EQ(Inserted("<div>class=\"nav\"</div><div class=\"nav\">", "<div class=\"nav\">", "[M]"),
               "<div>class=\"nav\"</div><div class=\"nav\">[M]");
+}
+
+TEST(InsertAtAnchor, ANoBreakSpaceInTheAnchorEndsTheTagNameOrFilterInEitherForm) {
+    const std::string page = "<p>x</p><div class=\"menu\">a</div><div class=\"nav\">b</div>";
+    const std::string expected = "<p>x</p><div class=\"menu\">a</div><div class=\"nav\">[M]b</div>";
+    EXPECT_EQ(Inserted(page, "<div\xA0" "class=\"nav\">", "[M]"), expected);
+    // Typed text is UTF-8: the whole pair goes, not only its second byte.
+    EXPECT_EQ(Inserted(page, "<div\xC2\xA0" "class=\"nav\">", "[M]"), expected);
+    EXPECT_EQ(Inserted(page, "<div class=\"nav\"\xC2\xA0id=\"x\">", "[M]"), page);
+    EXPECT_EQ(Inserted(page, "<div id=\"x\"\xC2\xA0" "class=\"nav\">", "[M]"), page);
+    EXPECT_EQ(Inserted("<div id=\"x\">a</div>", "<div id=\"x\"\xC2\xA0>", "[M]"), "<div id=\"x\">[M]a</div>");
+}
+
+constexpr std::size_t npos = std::string_view::npos;
+
+TEST(NoBreakSpace, IsTheLoneA0ByteOrTheUtf8PairButNeverPartOfAnotherLetter) {
+    const std::tuple<std::string, std::size_t, std::size_t> cases[] = {
+        {"a\xA0z", 1, 1}, {"a\xC2\xA0z", 1, 2}, {"a z", 1, 0}, {"a", 5, 0},
+        {"a\xC2\xA0z", 2, 0},  // the pair's second byte is not a space of its own
+        {"voil\xC3\xA0", 5, 0},      // à
+        {"\xD0\xA0ussia", 1, 0},     // Р
+        {"x\xE2\x80\xA0", 3, 0},     // †
+        {"\xF0\x9F\x82\xA0", 3, 0},  // a four-byte letter
+        // After a broken sequence the 0xA0 stands alone: Latin-1 "é" (0xE9)
+        // opens no whole letter with "\xA0!"; "À" (0xC3 0x80) is complete
+        // before it; four continuation bytes belong to no letter.
+        {"caf\xE9\xA0!", 4, 1},
+        {"\xC3\x80\xA0", 2, 1},
+        {"\xE2\x80\x80\x80\xA0", 4, 1},
+    };
+    for (const auto& [text, at, bytes] : cases) EXPECT_EQ(NoBreakSpaceAt(text, at), bytes) << text << " at " << at;
+}
+
+TEST(NoBreakSpace, FindGivesWhereTheSpaceStarts) {
+    EXPECT_EQ(FindNoBreakSpace("ab\xC2\xA0" "c\xA0"), 2u);
+    EXPECT_EQ(FindNoBreakSpace("ab\xC2\xA0" "c\xA0", 3), 5u);
+    EXPECT_EQ(FindNoBreakSpace("\xC2\xC2\xA0"), 1u);
+    EXPECT_EQ(FindNoBreakSpace("Voil\xC3\xA0 \xE2\x80\xA0"), npos);
+    EXPECT_EQ(FindNoBreakSpace(""), npos);
 }
 
 }  // namespace

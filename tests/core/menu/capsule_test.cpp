@@ -8,8 +8,6 @@ namespace {
 
 using test::TreeFrom;
 
-const std::string kProductPage = "http://www.webkestrane.org/software/web-menus/index.shtml?01COMMENT";
-
 std::string Cat(std::initializer_list<std::string_view> parts) {
     std::string text;
     for (std::string_view part : parts) text += part;
@@ -34,34 +32,18 @@ TEST(MenuCapsuleSegment, ChoosesItsPiecesByMenuAndItemNumber) {
     EXPECT_EQ(MenuCapsuleSegment("l", "u", 2, 5), Row(kNextItemRow, "u", "l"));
 }
 
-TEST(BuildMenuCapsule, EmptyTreeGivesNothingEvenWithCredits) {
-    EXPECT_EQ(BuildMenuCapsule(MenuTree{}, ""), "");
-    EXPECT_EQ(BuildMenuCapsule(MenuTree{}, "[credits]"), "");
-}
-
-TEST(BuildMenuCapsule, OneMenuWithoutItemsClosesItsHeaderRow) {
-    MenuTree tree;
-    tree.appendMenu("L", "U");
-    EXPECT_EQ(BuildMenuCapsule(tree, ""), Cat({kCapsuleHead, MenuHeader("L", "U"), kEnd}));
-}
-
-TEST(BuildMenuCapsule, OneMenuWithItems) {
-    MenuTree tree;
-    const NodeId menu = tree.appendMenu("L", "U");
-    tree.appendItem(menu, "l1", "u1");
-    tree.appendItem(menu, "l2", "u2");
-    EXPECT_EQ(BuildMenuCapsule(tree, ""), Cat({kCapsuleHead, MenuHeader("L", "U"), Row(kFirstItemRow, "u1", "l1"),
-                                               Row(kNextItemRow, "u2", "l2"), kEnd}));
-}
-
-TEST(BuildMenuCapsule, LaterMenusCloseThePreviousOneWithOrWithoutItems) {
-    MenuTree tree;
-    tree.appendMenu("A", "a");
-    tree.appendItem(tree.appendMenu("B", "b"), "x", "ux");
-    tree.appendMenu("C", "c");
-    const std::string next = Cat({kRowClose, kMenuClose});
-    EXPECT_EQ(BuildMenuCapsule(tree, ""), Cat({kCapsuleHead, MenuHeader("A", "a"), next, MenuHeader("B", "b"),
-                                               Row(kFirstItemRow, "ux", "x"), next, MenuHeader("C", "c"), kEnd}));
+TEST(BuildMenuCapsule, LaterMenusCloseThePreviousOneAndCreditsComeLastBeforeTheFinalClose) {
+    EXPECT_EQ(BuildMenuCapsule(MenuTree{}, "[credits]"), "");  // an empty tree gives nothing, even with credits
+    const std::string head = Cat({kCapsuleHead, MenuHeader("A", "www.a")}), next = Cat({kRowClose, kMenuClose});
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {"A[]", "", head + kEnd},
+        {"A[]", "[credits]", head + "[credits]" + kEnd},
+        {"A[x,y]", "", head + Row(kFirstItemRow, "www.x", "x") + Row(kNextItemRow, "www.y", "y") + kEnd},
+        {"A[] B[x] C[]", "",
+         head + next + MenuHeader("B", "www.b") + Row(kFirstItemRow, "www.x", "x") + next + MenuHeader("C", "www.c") +
+             kEnd},
+    };
+    for (const auto& [tree, credits, capsule] : cases) EXPECT_EQ(BuildMenuCapsule(TreeFrom(tree), credits), capsule);
 }
 
 TEST(BuildMenuCapsule, LabelsAreVerbatimAndLinksKeepTheMarkupWhole) {

@@ -10,31 +10,25 @@ using test::Describe;
 using test::Labelled;
 using test::TreeFrom;
 
-std::string Placed(const std::string& tree, bool asMenu) {
-    MenuTree t = TreeFrom(tree);
-    PlaceNewNode(t, asMenu, "N", "www.n");
-    return Describe(t);
-}
-
 TEST(PlaceNewNode, FollowsThePlacementTable) {
-    // Empty tree: always a menu, whatever was asked for.
-    EXPECT_EQ(Placed("", false), "*N[]");
-    EXPECT_EQ(Placed("", true), "*N[]");
-    // A menu selected, Menu: directly after that menu.
-    EXPECT_EQ(Placed("A[x] *B[y] C[]", true), "A[x] B[y] *N[] C[]");
-    // An item selected, Menu: after the item's whole menu, not inside it.
-    EXPECT_EQ(Placed("A[*x,y] B[]", true), "A[x,y] *N[] B[]");
-    // A menu selected, Item: the menu's last item.
-    EXPECT_EQ(Placed("*A[x,y] B[]", false), "A[x,y,*N] B[]");
-    EXPECT_EQ(Placed("A[] *B[]", false), "A[] B[*N]");
-    // An item selected, Item: directly after it in the same menu.
-    EXPECT_EQ(Placed("A[*x,y] B[z]", false), "A[x,*N,y] B[z]");
-    EXPECT_EQ(Placed("A[x,*y] B[z]", false), "A[x,y,*N] B[z]");
-}
-
-TEST(PlaceNewNode, WithoutSelectionActsOnTheFirstMenu) {
-    EXPECT_EQ(Placed("A[x] B[]", false), "A[x,*N] B[]");
-    EXPECT_EQ(Placed("A[x] B[]", true), "A[x] *N[] B[]");
+    const std::tuple<const char*, bool, const char*> cases[] = {
+        {"", false, "*N[]"}, {"", true, "*N[]"},  // empty tree: always a menu, whatever was asked for
+        // A menu selected, Menu: directly after that menu.
+        {"A[x] *B[y] C[]", true, "A[x] B[y] *N[] C[]"},
+        // An item selected, Menu: after the item's whole menu, not inside it.
+        {"A[*x,y] B[]", true, "A[x,y] *N[] B[]"},
+        // A menu selected, Item: the menu's last item.
+        {"*A[x,y] B[]", false, "A[x,y,*N] B[]"}, {"A[] *B[]", false, "A[] B[*N]"},
+        // An item selected, Item: directly after it in the same menu.
+        {"A[*x,y] B[z]", false, "A[x,*N,y] B[z]"}, {"A[x,*y] B[z]", false, "A[x,y,*N] B[z]"},
+        // Without a selection: as if the first menu were selected.
+        {"A[x] B[]", false, "A[x,*N] B[]"}, {"A[x] B[]", true, "A[x] *N[] B[]"},
+    };
+    for (const auto& [before, asMenu, after] : cases) {
+        MenuTree tree = TreeFrom(before);
+        PlaceNewNode(tree, asMenu, "N", "www.n");
+        EXPECT_EQ(Describe(tree), after) << before << (asMenu ? " + menu" : " + item");
+    }
 }
 
 TEST(PlaceNewNode, KeepsLabelAndLinkAndKind) {
@@ -48,39 +42,31 @@ TEST(PlaceNewNode, KeepsLabelAndLinkAndKind) {
 
 // Moves the selected node and answers the tree afterwards.
 std::string Moved(MenuTree& tree, bool up) {
-    if (up)
-        MoveNodeUp(tree, *tree.selected());
-    else
-        MoveNodeDown(tree, *tree.selected());
+    (up ? MoveNodeUp : MoveNodeDown)(tree, *tree.selected());
     return Describe(tree);
 }
 
-TEST(MoveNode, MenusMoveWithTheirItemsAndStopAtTheEdges) {
-    MenuTree tree = TreeFrom("*A[a1,a2] B[b1] C[]");
-    EXPECT_EQ(Moved(tree, false), "B[b1] *A[a1,a2] C[]");
-    EXPECT_EQ(Moved(tree, false), "B[b1] C[] *A[a1,a2]");
-    EXPECT_EQ(Moved(tree, false), "B[b1] C[] *A[a1,a2]");
-    EXPECT_EQ(Moved(tree, true), "B[b1] *A[a1,a2] C[]");
-    EXPECT_EQ(Moved(tree, true), "*A[a1,a2] B[b1] C[]");
-    EXPECT_EQ(Moved(tree, true), "*A[a1,a2] B[b1] C[]");
-    EXPECT_EQ(tree.node(tree.items(tree.menus()[0])[1]).link, "www.a2");
-}
-
-TEST(MoveNode, ItemsSwapWithinAMenuAndCrossIntoTheNeighbourAtItsEdge) {
-    MenuTree tree = TreeFrom("A[x,*y] B[z]");
-    EXPECT_EQ(Moved(tree, false), "A[x] B[*y,z]");
-    EXPECT_EQ(Moved(tree, true), "A[x,*y] B[z]");
-    EXPECT_EQ(Moved(tree, true), "A[*y,x] B[z]");
-    EXPECT_EQ(Moved(tree, true), "A[*y,x] B[z]");  // first item of the first menu
-    tree.select(Labelled(tree, "z"));
-    EXPECT_EQ(Moved(tree, false), "A[y,x] B[*z]");  // last item of the last menu
-    EXPECT_EQ(Moved(tree, true), "A[y,x,*z] B[]");
-}
-
-TEST(MoveNode, TheOnlyItemOfTheSecondMenuBecomesTheFirstMenusOnlyItem) {
-    MenuTree tree = TreeFrom("A[] B[*x]");
-    EXPECT_EQ(Moved(tree, true), "A[*x] B[]");
-    EXPECT_EQ(Moved(tree, false), "A[] B[*x]");
+TEST(MoveNode, MenusMoveWithTheirItemsItemsCrossIntoTheNeighbourAtTheirMenusEdgeAndBothStopAtTheTreesEdges) {
+    const bool up = true, down = false;
+    const std::pair<const char*, std::vector<std::pair<bool, const char*>>> cases[] = {
+        {"*A[a1,a2] B[b1] C[]",
+         {{down, "B[b1] *A[a1,a2] C[]"}, {down, "B[b1] C[] *A[a1,a2]"}, {down, "B[b1] C[] *A[a1,a2]"},
+          {up, "B[b1] *A[a1,a2] C[]"}, {up, "*A[a1,a2] B[b1] C[]"}, {up, "*A[a1,a2] B[b1] C[]"}}},
+        {"A[x,*y] B[z]",
+         {{down, "A[x] B[*y,z]"}, {up, "A[x,*y] B[z]"}, {up, "A[*y,x] B[z]"}, {up, "A[*y,x] B[z]"}}},
+        {"A[y,x] B[*z]", {{down, "A[y,x] B[*z]"}, {up, "A[y,x,*z] B[]"}}},
+        // The only item of the second menu becomes the first menu's only item.
+        {"A[] B[*x]", {{up, "A[*x] B[]"}, {down, "A[] B[*x]"}}},
+    };
+    for (const auto& [start, steps] : cases) {
+        MenuTree tree = TreeFrom(start);
+        for (const auto& [direction, after] : steps) EXPECT_EQ(Moved(tree, direction), after) << start;
+        for (NodeId id : tree.displayOrder()) {  // links travel with their nodes
+            std::string link = "www." + tree.node(id).label;
+            for (char& c : link) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            EXPECT_EQ(tree.node(id).link, link);
+        }
+    }
 }
 
 TEST(MoveNode, AMenuLabelledLikeTheFirstMovesLikeAnyOther) {
@@ -106,10 +92,8 @@ TEST(MoveNode, OnlyTheSelectedOfEqualItemsMoves) {
 TEST(MoveNode, MovedNodesTakeTheNextCreationIndexes) {
     MenuTree tree = TreeFrom("*A[a1] B[b1]");  // indexes A1 a1 2 B3 b1 4
     MoveNodeDown(tree, *tree.selected());      // A and a1 re-created after the others
-    EXPECT_EQ(tree.creationIndex(Labelled(tree, "B")), 1);
-    EXPECT_EQ(tree.creationIndex(Labelled(tree, "b1")), 2);
-    EXPECT_EQ(tree.creationIndex(Labelled(tree, "A")), 3);
-    EXPECT_EQ(tree.creationIndex(Labelled(tree, "a1")), 4);
+    int index = 0;
+    for (const char* label : {"B", "b1", "A", "a1"}) EXPECT_EQ(tree.creationIndex(Labelled(tree, label)), ++index);
 }
 
 TEST(RemoveNode, SelectsTheNodeThatTookOverTheIndex) {

@@ -9,51 +9,30 @@ namespace {
 
 std::string Body(const std::string& body) { return "<html><head></head><body>" + body + "</body></html>"; }
 
-TEST(GetSentence, RunsToTheFirstBoundaryAfterTheStart) {
-    EXPECT_EQ(GetSentence("This is one. That is two.", 1), "This is one.");
-    EXPECT_EQ(GetSentence("This is one. That is two! Or three? ", 14), "That is two!");
-    EXPECT_EQ(GetSentence("This is one? That is two. ", 1), "This is one?");
+TEST(GetSentence, RunsToTheFirstBoundaryAfterTheStartTakingShortSentencesAlong) {
+    const std::tuple<std::string, std::size_t, std::string> cases[] = {
+        {"This is one. That is two.", 1, "This is one."}, {"This is one? That is two. ", 1, "This is one?"},
+        {"This is one. That is two! Or three? ", 14, "That is two!"},
+        // Fewer than two spaces: the next sentence comes along. A no-break
+        // space counts, the UTF-8 pair once; the 0xA0 byte inside "à" does not.
+        {"Hi. Yo. This is long. End", 1, "Hi. Yo. This is long."},
+        {"A\xA0" "b c. Next is here.", 1, "A\xA0" "b c."},
+        {"A\xC2\xA0" "b c. Next is here.", 1, "A\xC2\xA0" "b c."},
+        {"Voil\xC3\xA0 tout. Next is here.", 1, "Voil\xC3\xA0 tout. Next is here."},
+        {"Voil\xC3\xA0\xC2\xA0tout. Next is here.", 1, "Voil\xC3\xA0\xC2\xA0tout. Next is here."},
+        {"Yes. Go", 1, "Yes. Go"}, {"Yes. ", 1, "Yes."},  // a short last sentence has nothing to take along
+        // Without a boundary: the rest of the text, unless at its last character.
+        {"Pi is 3.5 now", 1, "Pi is 3.5 now"}, {"It ends here.", 4, "ends here."}, {"abc", 2, "bc"}, {"abc", 3, ""},
+        {"abc", 9, ""}, {"", 1, ""}, {"a. b c d", 2, ""},  // the last: a boundary at the start
+    };
+    for (const auto& [text, start, sentence] : cases) EXPECT_EQ(GetSentence(text, start), sentence) << text;
 }
-
-TEST(GetSentence, ShortSentencesTakeTheirSuccessorsAlong) {
-    EXPECT_EQ(GetSentence("Hi. Yo. This is long. End", 1), "Hi. Yo. This is long.");
-    // A no-break space counts as a space.
-    EXPECT_EQ(GetSentence("A\xA0"
-                          "b c. Next is here.",
-                          1),
-              "A\xA0"
-              "b c.");
-    // The UTF-8 no-break space counts once; the 0xA0 byte inside "à" is no space.
-    EXPECT_EQ(GetSentence("A\xC2\xA0"
-                          "b c. Next is here.",
-                          1),
-              "A\xC2\xA0"
-              "b c.");
-    EXPECT_EQ(GetSentence("Voil\xC3\xA0 tout. Next is here.", 1), "Voil\xC3\xA0 tout. Next is here.");
-    EXPECT_EQ(GetSentence("Voil\xC3\xA0\xC2\xA0tout. Next is here.", 1), "Voil\xC3\xA0\xC2\xA0tout. Next is here.");
-    // A short last sentence has nothing to take along.
-    EXPECT_EQ(GetSentence("Yes. Go", 1), "Yes. Go");
-    EXPECT_EQ(GetSentence("Yes. ", 1), "Yes.");
-}
-
-TEST(GetSentence, WithoutABoundaryTheRestOfTheTextUnlessAtItsLastCharacter) {
-    EXPECT_EQ(GetSentence("Pi is 3.5 now", 1), "Pi is 3.5 now");
-    EXPECT_EQ(GetSentence("It ends here.", 4), "ends here.");
-    EXPECT_EQ(GetSentence("abc", 2), "bc");
-    EXPECT_EQ(GetSentence("abc", 3), "");
-    EXPECT_EQ(GetSentence("abc", 9), "");
-    EXPECT_EQ(GetSentence("", 1), "");
-}
-
-TEST(GetSentence, ABoundaryAtTheStartGivesEmpty) { EXPECT_EQ(GetSentence("a. b c d", 2), ""); }
 
 TEST(DropLastSentence, CutsAfterTheBoundaryBeforeTheLastSentence) {
     EXPECT_EQ(DropLastSentence("First one. Second one. "), "First one. ");
     EXPECT_EQ(DropLastSentence("First one. Second one. Third"), "First one. Second one. ");
-    EXPECT_EQ(DropLastSentence("Hi. There. "), "");
-    EXPECT_EQ(DropLastSentence("No boundary here"), "");
-    EXPECT_EQ(DropLastSentence(""), "");
-    EXPECT_EQ(DropLastSentence("ab"), "");
+    for (const char* text : {"Hi. There. ", "No boundary here", "", "ab"})
+        EXPECT_EQ(DropLastSentence(text), "") << text;
 }
 
 TEST(GenerateDescription, NoUsableSentenceGivesASingleSpace) {
@@ -94,9 +73,9 @@ TEST(GenerateDescription, BoundariesNeedASpaceAfterTheMark) {
 }
 
 // A body of n numbered sentences, each long enough to stand alone.
-std::string Numbered(int n) {
+std::string Numbered(int n, const std::string& filler = "") {
     std::string body = "<p>";
-    for (int i = 0; i < n; ++i) body += "Item number " + std::to_string(i) + ". ";
+    for (int i = 0; i < n; ++i) body += "Item number " + std::to_string(i) + filler + ". ";
     return Body(body + "</p>");
 }
 
@@ -109,14 +88,11 @@ std::vector<int> SampledNumbers(const std::string& text) {
 }
 
 TEST(GenerateDescription, SamplesGrowExponentiallyFromBothEnds) {
-    const std::vector<std::pair<int, std::vector<int>>> table = {
-        {0, {}},
-        {1, {0}},
-        {2, {0, 1, 1}},
-        {8, {0, 1, 2, 6, 7}},
-        {18, {0, 1, 2, 4, 14, 16, 17}},
+    // For N = 200 k runs to 9, and 2^8 = 256 lies beyond the list: only its spaces are left.
+    const std::pair<int, std::vector<int>> table[] = {
+        {0, {}}, {1, {0}}, {2, {0, 1, 1}}, {8, {0, 1, 2, 6, 7}}, {18, {0, 1, 2, 4, 14, 16, 17}},
         {50, {0, 1, 2, 4, 8, 16, 34, 42, 46, 48, 49}},
-    };
+        {200, {0, 1, 2, 4, 8, 16, 32, 64, 128, 72, 136, 168, 184, 192, 196, 198, 199}}};
     for (const auto& [n, expected] : table) {
         const Description d = GenerateDescription(Numbered(n));
         EXPECT_EQ(d.candidates.size(), static_cast<std::size_t>(n));
@@ -126,26 +102,14 @@ TEST(GenerateDescription, SamplesGrowExponentiallyFromBothEnds) {
               "Item number 0. Item number 1. Item number 2.   Item number 6. Item number 7.");
 }
 
-TEST(GenerateDescription, SamplesBeyondTheListLeaveOnlyTheirSpaces) {
-    // N = 200: k runs to 9, and 2^8 = 256 lies beyond the list.
-    const Description d = GenerateDescription(Numbered(200));
-    EXPECT_EQ(SampledNumbers(d.text),
-              (std::vector<int>{0, 1, 2, 4, 8, 16, 32, 64, 128, 72, 136, 168, 184, 192, 196, 198, 199}));
-}
-
 TEST(GenerateDescription, ALongDescriptionLosesWholeSentencesFromTheBackFirst) {
-    std::string body = "<p>";
-    for (int i = 0; i < 50; ++i) body += "Item number " + std::to_string(i) + " " + std::string(60, 'w') + " x. ";
-    const Description d = GenerateDescription(Body(body + "</p>"));
     // Eleven sentences of about 80 characters fit.
+    const Description d = GenerateDescription(Numbered(50, " " + std::string(60, 'w') + " x"));
     EXPECT_EQ(SampledNumbers(d.text), (std::vector<int>{0, 1, 2, 4, 8, 16, 34, 42, 46, 48, 49}));
-
-    std::string longer = "<p>";
-    for (int i = 0; i < 50; ++i) longer += "Item number " + std::to_string(i) + " " + std::string(100, 'w') + " x. ";
-    const Description cut = GenerateDescription(Body(longer + "</p>"));
     // Sentences of about 118 characters: 709 in front and 595 at the back.
     // The back part's last sentence (34) goes, then the front's (16), then
     // the back's (42), and 947 characters remain.
+    const Description cut = GenerateDescription(Numbered(50, " " + std::string(100, 'w') + " x"));
     EXPECT_EQ(SampledNumbers(cut.text), (std::vector<int>{0, 1, 2, 4, 8, 46, 48, 49}));
     EXPECT_LE(cut.text.size(), 1024u);
 }

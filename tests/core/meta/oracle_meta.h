@@ -12,7 +12,6 @@
 #include "ground/text.h"
 #include "core/markup/oracle_markup.h"
 #include "markup/scan.h"
-#include "support/oracle_steps.h"
 
 namespace wk::oracle {
 
@@ -25,13 +24,9 @@ inline std::string ExtractPlainText(std::string_view markup) {
     t = ReplaceAll(ReplaceAll(ReplaceAll(t, "\r", " "), "\n", " "), "\t", " ");
     t = ReplaceAll(ReplaceAll(ReplaceAll(t, ".<", ". <"), "?<", "? <"), "!<", "! <");
     t = ReplaceAllNoCase(ReplaceAllNoCase(t, " </h", ". </h"), " </p", ". </p");
-    Repeat(t, "..", ".");
-    Repeat(t, "!.", "!");
-    Repeat(t, "?.", "?");
-    Repeat(t, " .", ".");
-    Repeat(t, " !", "!");
-    Repeat(t, " ?", "?");
-    Repeat(t, "  ", " ");
+    for (const auto& [from, to] : {std::pair{"..", "."}, {"!.", "!"}, {"?.", "?"}, {" .", "."}, {" !", "!"},
+                                   {" ?", "?"}, {"  ", " "}})
+        Repeat(t, from, to);
     std::string out;
     bool inTag = false, inEntity = false;
     for (const char c : t) {

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <clocale>
+#include <string>
 
+#include "style/designer.h"
 #include "support/temp_folder.h"
 
 namespace wk {
@@ -25,25 +27,15 @@ std::string Joined(const std::vector<std::string>& lines) {
 std::vector<std::string> DefaultLines() { return StyleFileLines(StyleSet{}); }
 
 TEST(StyleFlags, BiuJoinsSetFlagsInOrderOrSaysN) {
-    EXPECT_EQ(BIU(false, false, false), "N");
-    EXPECT_EQ(BIU(true, false, false), "B");
-    EXPECT_EQ(BIU(true, true, false), "BI");
-    EXPECT_EQ(BIU(true, true, true), "BIU");
-    EXPECT_EQ(BIU(false, true, true), "IU");
-    EXPECT_EQ(BIU(false, false, true), "U");
+    const char* expected[] = {"N", "U", "I", "IU", "B", "BU", "BI", "BIU"};  // by bold, italic, underline bits
+    for (int bits = 0; bits < 8; ++bits) EXPECT_EQ(BIU(bits & 4, bits & 2, bits & 1), expected[bits]);
 }
 
-TEST(StyleSizeText, ShortestTextWithPointAndNoExponent) {
-    EXPECT_EQ(SizeText(9.75f), "9.75");
-    EXPECT_EQ(SizeText(12.0f), "12");
-    EXPECT_EQ(SizeText(14.25f), "14.25");
-    EXPECT_EQ(SizeText(0.1f), "0.1");
-    EXPECT_EQ(SizeText(16777216.0f), "16777216");
+TEST(StyleSizeText, ShortestTextWithPointAndNoExponentThatReadsBackToTheSameFloat) {
+    const std::pair<float, const char*> texts[] = {{9.75f, "9.75"}, {12.0f, "12"},         {14.25f, "14.25"},
+                                                   {0.1f, "0.1"},   {16777216.0f, "16777216"}, {0.0001f, "0.0001"}};
+    for (const auto& [size, text] : texts) EXPECT_EQ(SizeText(size), text);
     EXPECT_EQ(SizeText(1e20f).find_first_not_of("0123456789"), std::string::npos);
-    EXPECT_EQ(SizeText(0.0001f), "0.0001");
-}
-
-TEST(StyleSizeText, ReadsBackToTheSameFloat) {
     StyleSet style;
     for (float size : {9.75f, 8.25f, 10.1f, 1.0f / 3.0f, 123456.789f, 7e-5f, 3.4e38f}) {
         style[Element::Menu].FontSize = size;
@@ -61,12 +53,15 @@ TEST(StyleFile, DefaultsGiveTheTwentyFiveDefaultLines) {
     EXPECT_EQ(StyleFileText(StyleSet{}) + "\r\n", kDefaultFile);
 }
 
-TEST(StyleFile, MissingFileChangesNothing) {
+TEST(StyleFile, AMissingOrEmptyFileChangesNothing) {
     test::TempFolder folder;
     StyleSet style;
     style[Element::Menu].FontName = "Georgia";
     EXPECT_FALSE(LoadStyle(folder.path(), style));
+    folder.write(kStyleFile, "");
+    EXPECT_FALSE(LoadStyle(folder.path(), style));
     EXPECT_EQ(style[Element::Menu].FontName, "Georgia");
+    EXPECT_EQ(style[Element::MenuBar].FontName, "Verdana");
 }
 
 TEST(StyleFile, SavedStyleLoadsBackWhole) {
@@ -79,7 +74,6 @@ TEST(StyleFile, SavedStyleLoadsBackWhole) {
     StyleSet loaded;
     ASSERT_TRUE(LoadStyle(folder.path(), loaded));
     EXPECT_EQ(StyleFileText(loaded), StyleFileText(style));
-    EXPECT_EQ(loaded[Element::MenuBar].BackColor, -1);
     EXPECT_EQ(folder.read(kStyleFile).substr(0, 3), "-1\r");
 }
 
@@ -91,14 +85,12 @@ TEST(StyleFile, FlagsAreFoundInAnyOrderAndCase) {
     lines[19] = "xyz N";  // menu highlight: only other letters
     StyleSet style;
     ASSERT_TRUE(ApplyStyleLines(lines, style));
-    EXPECT_TRUE(style[Element::MenuBar].FontBold);
-    EXPECT_TRUE(style[Element::MenuBar].FontItalic);
-    EXPECT_FALSE(style[Element::MenuBar].FontUnderline);
-    EXPECT_TRUE(style[Element::MenuBarHighlight].FontUnderline);
-    EXPECT_FALSE(style[Element::MenuBarHighlight].FontItalic);
-    for (Element e : {Element::Menu, Element::MenuHighlight}) {
+    const ElementStyle& bar = style[Element::MenuBar];
+    const ElementStyle& barHighlight = style[Element::MenuBarHighlight];
+    EXPECT_TRUE(bar.FontBold && bar.FontItalic && !bar.FontUnderline);
+    EXPECT_TRUE(barHighlight.FontUnderline && !barHighlight.FontItalic);
+    for (Element e : {Element::Menu, Element::MenuHighlight})
         EXPECT_FALSE(style[e].FontBold || style[e].FontItalic || style[e].FontUnderline);
-    }
     // Written back in the one canonical order, the underline kept.
     const std::vector<std::string> saved = StyleFileLines(style);
     EXPECT_EQ(saved[4], "BI");
@@ -106,17 +98,20 @@ TEST(StyleFile, FlagsAreFoundInAnyOrderAndCase) {
     EXPECT_EQ(saved[14], "N");
 }
 
-TEST(StyleFile, SpineFontLinesAreNeverReadAndSaveRestoresThem) {
+TEST(StyleFile, SpineFontLinesAndLinesBeyondTheTwentyFifthAreNeverReadAndSaveRestoresThem) {
     test::TempFolder folder;
     std::vector<std::string> lines = DefaultLines();
+    lines[1] = "Georgia";
     lines[20] = "255";  // the spine's colour is read
     lines[21] = "Impact";
     lines[22] = "0";
     lines[23] = "30";
     lines[24] = "BIU";
+    for (int i = 0; i < 7; ++i) lines.push_back("extra " + std::to_string(i));
     folder.write(kStyleFile, Joined(lines));
     StyleSet style;
     ASSERT_TRUE(LoadStyle(folder.path(), style));
+    EXPECT_EQ(style[Element::MenuBar].FontName, "Georgia");
     EXPECT_EQ(style[Element::MenuSpine].BackColor, 255);
     ASSERT_TRUE(SaveStyle(folder.path(), style));
     const std::vector<std::string> saved = SplitLines(folder.read(kStyleFile));
@@ -124,19 +119,6 @@ TEST(StyleFile, SpineFontLinesAreNeverReadAndSaveRestoresThem) {
     EXPECT_EQ(saved[20], "255");
     EXPECT_EQ(std::vector<std::string>(saved.begin() + 21, saved.end()),
               (std::vector<std::string>{"MS Sans Serif", "8388608", "9.75", "N"}));
-}
-
-TEST(StyleFile, LongerFileLoadsAndIsCutBackToTwentyFiveLines) {
-    test::TempFolder folder;
-    std::vector<std::string> lines = DefaultLines();
-    lines[1] = "Georgia";
-    for (int i = 0; i < 7; ++i) lines.push_back("extra " + std::to_string(i));
-    folder.write(kStyleFile, Joined(lines));
-    StyleSet style;
-    ASSERT_TRUE(LoadStyle(folder.path(), style));
-    EXPECT_EQ(style[Element::MenuBar].FontName, "Georgia");
-    ASSERT_TRUE(SaveStyle(folder.path(), style));
-    EXPECT_EQ(SplitLines(folder.read(kStyleFile)).size(), 25u);
 }
 
 TEST(StyleFileBadInput, ShortFileAppliesWhatItHasAndKeepsTheRest) {
@@ -156,72 +138,45 @@ TEST(StyleFileBadInput, ShortFileAppliesWhatItHasAndKeepsTheRest) {
     EXPECT_EQ(style[Element::MenuSpine].BackColor, 456);
 }
 
-TEST(StyleFileBadInput, EmptyFileChangesNothing) {
-    test::TempFolder folder;
-    folder.write(kStyleFile, "");
-    StyleSet style;
-    style[Element::Menu].FontSize = 20;
-    EXPECT_FALSE(LoadStyle(folder.path(), style));
-    EXPECT_EQ(style[Element::Menu].FontSize, 20);
-    EXPECT_EQ(style[Element::MenuBar].FontName, "Verdana");
-}
-
-TEST(StyleFileBadInput, LinesThatAreNotNumbersKeepTheirFieldsOnly) {
+TEST(StyleFileBadInput, AColourOrSizeThatIsNotANumberKeepsItsFieldWhileTheOtherLinesApply) {
+    const std::pair<int, const char*> bad[] = {
+        {0, "navy"}, {2, "12x"}, {5, "99999999999"},  // colours; the last out of range
+        {3, "abc"},  {8, "-3"},  {13, "0"}, {18, "nan"}, {3, "inf"}, {8, "1e39"}};  // sizes; 1e39 is beyond a float
+    for (const auto& [at, text] : bad) {
+        std::vector<std::string> lines = DefaultLines();
+        lines[at] = text;
+        lines[10] = " 255 ";  // menu colour, blanks around it
+        lines[11] = "Georgia";
+        StyleSet style;
+        for (ElementStyle& e : style.elements) e = {1, 2, "Font", 11, false, false, false};
+        const std::string kept = StyleFileLines(style)[at];
+        EXPECT_FALSE(ApplyStyleLines(lines, style)) << text;
+        EXPECT_EQ(StyleFileLines(style)[at], kept) << text;
+        EXPECT_EQ(style[Element::Menu].BackColor, 255) << text;
+        EXPECT_EQ(style[Element::Menu].FontName, "Georgia") << text;
+        EXPECT_TRUE(style[Element::MenuBar].FontBold) << text;
+    }
+    // A decimal comma is read as a point.
     std::vector<std::string> lines = DefaultLines();
-    lines[0] = "navy";         // bar colour
-    lines[2] = "12x";          // bar text colour
-    lines[3] = "abc";          // bar size
-    lines[8] = "-3";           // bar highlight size
-    lines[13] = "0";           // menu size
-    lines[18] = "nan";         // menu highlight size
-    lines[5] = "99999999999";  // bar highlight colour: out of range
-    lines[10] = " 255 ";       // menu colour, blanks around it
-    lines[11] = "Georgia";
-    StyleSet style;
-    style[Element::MenuBar].BackColor = 1;
-    style[Element::MenuBar].ForeColor = 2;
-    style[Element::MenuBar].FontSize = 11;
-    style[Element::MenuBarHighlight].FontSize = 12;
-    style[Element::MenuBarHighlight].BackColor = 3;
-    style[Element::Menu].FontSize = 13;
-    style[Element::MenuHighlight].FontSize = 14;
-    EXPECT_FALSE(ApplyStyleLines(lines, style));
-    EXPECT_EQ(style[Element::MenuBar].BackColor, 1);
-    EXPECT_EQ(style[Element::MenuBar].ForeColor, 2);
-    EXPECT_EQ(style[Element::MenuBar].FontSize, 11);
-    EXPECT_EQ(style[Element::MenuBarHighlight].FontSize, 12);
-    EXPECT_EQ(style[Element::MenuBarHighlight].BackColor, 3);
-    EXPECT_EQ(style[Element::Menu].FontSize, 13);
-    EXPECT_EQ(style[Element::MenuHighlight].FontSize, 14);
-    // The valid lines still apply.
-    EXPECT_EQ(style[Element::Menu].BackColor, 255);
-    EXPECT_EQ(style[Element::Menu].FontName, "Georgia");
-    EXPECT_TRUE(style[Element::MenuBar].FontBold);
-}
-
-TEST(StyleFileBadInput, InfiniteSizeIsRefusedAndCommaSeparatorIsRead) {
-    std::vector<std::string> lines = DefaultLines();
-    lines[3] = "inf";
-    lines[8] = "1e39";  // beyond a float
     lines[13] = "8,25";
     StyleSet style;
-    EXPECT_FALSE(ApplyStyleLines(lines, style));
-    EXPECT_EQ(style[Element::MenuBar].FontSize, 9.75f);
-    EXPECT_EQ(style[Element::MenuBarHighlight].FontSize, 9.75f);
+    EXPECT_TRUE(ApplyStyleLines(lines, style));
     EXPECT_EQ(style[Element::Menu].FontSize, 8.25f);
 }
 
-TEST(StyleElements, NamesAreExactAndInFileOrder) {
-    const char* names[] = {"Menu Bar", "Menu Bar Highlight", "Menu", "Menu Highlight", "Menu Spine"};
-    for (int i = 0; i < kElementCount; ++i) {
-        EXPECT_EQ(ElementName(kAllElements[i]), names[i]);
-        EXPECT_EQ(ElementFromName(names[i]), kAllElements[i]);
-    }
-    EXPECT_FALSE(ElementFromName("menu bar"));
-    EXPECT_FALSE(ElementFromName("Menu "));
-    EXPECT_FALSE(ElementFromName(""));
-    EXPECT_FALSE(IsFontElement(Element::MenuSpine));
-    EXPECT_TRUE(IsFontElement(Element::MenuHighlight));
+TEST(StyleNumbers, ReadAndWriteAPointUnderALocaleWithADecimalComma) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+        << "the locale de_DE.UTF-8 is missing: run scripts/install-deps.sh, which generates it";
+    test::TempFolder folder;
+    folder.write(kStyleFile, kDefaultFile);
+    StyleSet style;
+    style[Element::Menu].FontSize = 12.0f;  // so a size not read shows
+    EXPECT_TRUE(LoadStyle(folder.path(), style));
+    EXPECT_EQ(style[Element::Menu].FontSize, 9.75f);
+    EXPECT_EQ(TypedSize("9.75"), 9.75f);  // the designer's size box
+    EXPECT_EQ(SizeText(9.75f), "9.75");
+    std::setlocale(LC_ALL, saved.c_str());
 }
 
 }  // namespace

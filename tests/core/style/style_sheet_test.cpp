@@ -1,6 +1,9 @@
 #include "style/style_sheet.h"
 
 #include <gtest/gtest.h>
+#include <set>
+
+#include "style/palette.h"
 
 namespace wk {
 namespace {
@@ -63,69 +66,75 @@ TEST(StyleSheet, BarHeightFollowsTheMenuSizeOnly) {
     StyleSet style;
     style[Element::MenuBar].FontSize = 30;
     EXPECT_EQ(BarHeight(style), "15");
-    const std::string css = BuildStyleSheet(style);
-    EXPECT_NE(css.find("DIV#mb {HEIGHT: 15px;"), std::string::npos);
-    EXPECT_NE(css.find("HEIGHT: 15px;background:"), std::string::npos);
     style[Element::Menu].FontSize = 14.25f;
     EXPECT_EQ(BarHeight(style), "21");
-    EXPECT_NE(BuildStyleSheet(style).find("DIV#mb {HEIGHT: 21px;"), std::string::npos);
-    EXPECT_NE(BuildStyleSheet(style).find("{WIDTH: 100%; HEIGHT: 21px;"), std::string::npos);
+    const std::string css = BuildStyleSheet(style);
+    EXPECT_NE(css.find("DIV#mb {HEIGHT: 21px;"), std::string::npos);
+    EXPECT_NE(css.find("{WIDTH: 100%; HEIGHT: 21px;"), std::string::npos);
 }
 
-ElementStyle Font(std::string name, float size, bool bold = false, bool italic = false) {
-    return {0, 0, std::move(name), size, bold, italic, false};
-}
-
-TEST(FontShorthand, PixelSizesAreRoundedFromTheSize) {
-    EXPECT_EQ(FontShorthand(Font("Arial", 9.75f)), "FONT: 13px/15px arial, sans-serif");
-    EXPECT_EQ(FontShorthand(Font("Arial", 12)), "FONT: 16px/18px arial, sans-serif");
-    EXPECT_EQ(FontShorthand(Font("Arial", 14.25f)), "FONT: 19px/21px arial, sans-serif");
-    EXPECT_EQ(FontShorthand(Font("Arial", 8.25f)), "FONT: 11px/12px arial, sans-serif");
-    // Whole numbers in plain decimal form, however large.
-    EXPECT_EQ(FontShorthand(Font("Arial", 1e7f)), "FONT: 13000000px/15000000px arial, sans-serif");
-}
-
-TEST(FontShorthand, ItalicComesBeforeBoldAndUnderlineIsLeftOut) {
-    EXPECT_EQ(FontShorthand(Font("Impact", 12, true, true)), "FONT: italic bold 16px/18px impact, sans-serif");
-    EXPECT_EQ(FontShorthand(Font("Impact", 12, false, true)), "FONT: italic 16px/18px impact, sans-serif");
-    EXPECT_EQ(FontShorthand(Font("Impact", 12, true, false)), "FONT: bold 16px/18px impact, sans-serif");
-    ElementStyle underlined = Font("Impact", 12);
-    underlined.FontUnderline = true;
-    EXPECT_EQ(FontShorthand(underlined), "FONT: 16px/18px impact, sans-serif");
+TEST(FontShorthand, RoundedPixelSizesItalicBeforeBoldAndNoUnderline) {
+    const std::pair<ElementStyle, const char*> cases[] = {
+        {{0, 0, "Arial", 9.75f}, "FONT: 13px/15px arial, sans-serif"},
+        {{0, 0, "Arial", 12}, "FONT: 16px/18px arial, sans-serif"},
+        {{0, 0, "Arial", 14.25f}, "FONT: 19px/21px arial, sans-serif"},
+        {{0, 0, "Arial", 8.25f}, "FONT: 11px/12px arial, sans-serif"},
+        // Whole numbers in plain decimal form, however large.
+        {{0, 0, "Arial", 1e7f}, "FONT: 13000000px/15000000px arial, sans-serif"},
+        {{0, 0, "Impact", 12, true, true}, "FONT: italic bold 16px/18px impact, sans-serif"},
+        {{0, 0, "Impact", 12, false, true}, "FONT: italic 16px/18px impact, sans-serif"},
+        {{0, 0, "Impact", 12, true, false}, "FONT: bold 16px/18px impact, sans-serif"},
+        {{0, 0, "Impact", 12, false, false, true}, "FONT: 16px/18px impact, sans-serif"},
+    };
+    for (const auto& [font, shorthand] : cases) EXPECT_EQ(FontShorthand(font), shorthand);
 }
 
 TEST(FontStack, EachFamilyLowerCasedAndQuotedWhenSpacedThenTheFallback) {
-    EXPECT_EQ(FontStack("Andale Mono"), "\"andale mono\", monospace");
-    EXPECT_EQ(FontStack("Trebuchet MS"), "\"trebuchet ms\", sans-serif");
-    EXPECT_EQ(FontStack("Georgia"), "georgia, serif");
-    EXPECT_EQ(FontStack("Webdings"), "webdings, symbols");
-    // Outside the table, letter case included.
-    EXPECT_EQ(FontStack("verdana"), "verdana, sans-serif");
-    EXPECT_EQ(FontStack("georgia"), "verdana, sans-serif");
-    EXPECT_EQ(FontStack("MS Sans Serif"), "verdana, sans-serif");
-    EXPECT_EQ(FontStack("Comic Sans MS"), "verdana, sans-serif");
-    EXPECT_EQ(FontStack(""), "verdana, sans-serif");
+    const std::pair<const char*, const char*> cases[] = {
+        {"Andale Mono", "\"andale mono\", monospace"}, {"Trebuchet MS", "\"trebuchet ms\", sans-serif"},
+        {"Georgia", "georgia, serif"}, {"Webdings", "webdings, symbols"},
+        // Outside the table, letter case included.
+        {"verdana", "verdana, sans-serif"}, {"georgia", "verdana, sans-serif"},
+        {"MS Sans Serif", "verdana, sans-serif"}, {"Comic Sans MS", "verdana, sans-serif"},
+        {"", "verdana, sans-serif"}};
+    for (const auto& [font, stack] : cases) EXPECT_EQ(FontStack(font), stack) << font;
 }
 
-TEST(CssColor, PackedColoursAreWrittenRedFirst) {
-    EXPECT_EQ(ColorToCssHex(8388608), "#000080");
-    EXPECT_EQ(ColorToCssHex(49344), "#C0C000");
-    EXPECT_EQ(ColorToCssHex(0), "#000000");
-    EXPECT_EQ(ColorToCssHex(0x0A0B0C), "#0C0B0A");
-    EXPECT_EQ(ColorToCssHex(16777215), "#FFFFFF");
-    // A negative value is read as its eight two's-complement digits.
-    EXPECT_EQ(ColorToCssHex(-1), "#FFFFFF");
-    EXPECT_EQ(ColorToCssHex(-16777216), "#0000FF");  // FF000000
-}
-
-TEST(CssColor, HexTextReadsBackPacked) {
-    EXPECT_EQ(ColorFromCssHex("#000080"), 8388608);
+TEST(CssColor, PackedColoursAreWrittenRedFirstAndReadBack) {
+    // A negative value is read as its eight two's-complement digits (-16777216 is FF000000).
+    const std::pair<std::int32_t, const char*> cases[] = {
+        {8388608, "#000080"},   {49344, "#C0C000"}, {0, "#000000"},        {0x0A0B0C, "#0C0B0A"},
+        {16777215, "#FFFFFF"}, {-1, "#FFFFFF"},    {-16777216, "#0000FF"}};
+    for (const auto& [color, hex] : cases) EXPECT_EQ(ColorToCssHex(color), hex) << color;
     EXPECT_EQ(ColorFromCssHex("#c0c000"), 49344);
-    EXPECT_EQ(ColorFromCssHex("#FFFFFF"), 16777215);
-    for (std::int32_t color : {0, 1, 255, 65280, 16711680, 12345678})
+    for (std::int32_t color : {0, 1, 255, 49344, 65280, 8388608, 16711680, 16777215, 12345678})
         EXPECT_EQ(ColorFromCssHex(ColorToCssHex(color)), color);
     for (const char* bad : {"000080", "#00080", "#0000800", "#00008G", "#-00080", "#+00080", "", "#"})
         EXPECT_FALSE(ColorFromCssHex(bad)) << bad;
+}
+
+TEST(Palette, GreysThenTheWebSafeCubeInOrder) {
+    const std::pair<int, const char*> swatches[] = {{0, "#FFFFFF"},  {6, "#333333"},  {7, "#000000"},  {12, "#0000FF"},
+                                                    {13, "#003300"}, {43, "#330000"}, {222, "#FFFFFF"}};
+    for (const auto& [swatch, hex] : swatches) EXPECT_EQ(ColorToCssHex(SwatchColor(swatch)), hex) << swatch;
+    // Packed red in the low byte, as menu.ufm stores colours.
+    EXPECT_EQ(SwatchColor(12), 16711680);
+    EXPECT_EQ(SwatchColor(43), 51);
+    std::set<std::int32_t> cube;
+    for (int i = 7; i < kSwatchCount; ++i) {
+        const std::int32_t color = SwatchColor(i);
+        for (int shift : {0, 8, 16}) EXPECT_EQ((color >> shift & 0xFF) % 51, 0) << i;
+        EXPECT_EQ(color >> 24, 0);
+        cube.insert(color);
+    }
+    EXPECT_EQ(cube.size(), 216u);
+}
+
+TEST(Palette, ScrolledToTheEndShowsTheLastTwelve) {
+    EXPECT_EQ(SwatchTop(211, kPaletteScrollMax), 0);
+    EXPECT_EQ(SwatchTop(222, kPaletteScrollMax), 11 * kSwatchHeight);
+    EXPECT_LT(SwatchTop(210, kPaletteScrollMax), 0);
+    EXPECT_EQ(SwatchTop(12, 0), 12 * kSwatchHeight);  // just below the visible twelve
 }
 
 }  // namespace
