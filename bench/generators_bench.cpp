@@ -10,6 +10,7 @@
 #include "meta/description.h"
 #include "meta/keywords.h"
 #include "meta/plain_text.h"
+#include "meta/proposals.h"
 
 namespace {
 
@@ -68,6 +69,13 @@ std::size_t PlainText(const std::string& page) {
 std::size_t Keywords(const std::string& page) { return wk::GenerateKeywords(page).size(); }
 std::size_t Description(const std::string& page) { return wk::GenerateDescription(page).text.size(); }
 std::size_t Normalise(const std::string& page) { return wk::NormalisePage(page).size(); }
+// Keywords and description together, as the proposals command makes them.
+std::size_t Classic(const std::string& page) {
+    return wk::Propose(page, wk::ProposalMethod::Classic, wk::Candidates::Omitted).description.size();
+}
+std::size_t Improved(const std::string& page) {
+    return wk::Propose(page, wk::ProposalMethod::Improved, wk::Candidates::Omitted).description.size();
+}
 
 void BM_ExtractPlainText(benchmark::State& s) { Run(s, Prose(s.range(0)), PlainText); }
 void BM_GenerateKeywords(benchmark::State& s) { Run(s, Prose(s.range(0)), Keywords); }
@@ -76,6 +84,9 @@ void BM_NormalisePage(benchmark::State& s) { Run(s, Spaced(s.range(0)), Normalis
 void BM_HostileKeywords(benchmark::State& s) { Run(s, Hostile(s.range(0)), Keywords); }
 void BM_HostileDescription(benchmark::State& s) { Run(s, Hostile(s.range(0)), Description); }
 void BM_HostileNormalise(benchmark::State& s) { Run(s, Hostile(s.range(0)), Normalise); }
+void BM_ProposeClassic(benchmark::State& s) { Run(s, Prose(s.range(0)), Classic); }
+void BM_ProposeImproved(benchmark::State& s) { Run(s, Prose(s.range(0)), Improved); }
+void BM_HostileImproved(benchmark::State& s) { Run(s, Hostile(s.range(0)), Improved); }
 
 }  // namespace
 
@@ -86,5 +97,8 @@ BENCHMARK(BM_NormalisePage)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileKeywords)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileDescription)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileNormalise)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProposeClassic)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProposeImproved)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HostileImproved)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -65,5 +65,6 @@ void RegisterMenuCommands(CommandTable& table);
 void RegisterStyleCommands(CommandTable& table);
 void RegisterGeneratorCommands(CommandTable& table);
 void RegisterPageCommands(CommandTable& table);
+void RegisterSiteCommands(CommandTable& table);
 
 }  // namespace wk::cli

@@ -1,17 +1,15 @@
 #include <ostream>
 
 #include "app/commands_settings.h"
-#include "ground/file_routines.h"
 #include "app/settings.h"
-#include "ground/text.h"
 #include "cli/cli.h"
 
 namespace wk::cli {
 namespace {
 
-std::string TipsState(const std::string& appFolder) {
-    if (!FileExists(appFolder, "tip.sgt")) return "unset";
-    return LeadingValue(ReadWholeFile(appFolder, "tip.sgt")) == 1 ? "on" : "off";
+std::string TipsState(const Workspace& ws) {
+    if (ws.tips.setting == TipsSetting::Unset) return "unset";
+    return ws.tips.setting == TipsSetting::On ? "on" : "off";
 }
 
 int ShowOptions(Context& c) {
@@ -24,15 +22,16 @@ int ShowOptions(Context& c) {
           << "commit: " << OptionsText(c.ws.options.commit) << "\n"
           << "expert: " << (c.ws.options.expert ? "on" : "off") << "\n"
           << "credits: " << (c.ws.status.credits ? "on" : "off") << "\n"
-          << "tips: " << TipsState(c.ws.appFolder) << "\n";
+          << "tips: " << TipsState(c.ws) << "\n"
+          << "proposals: " << ProposalMethodName(c.ws.options.proposals) << "\n";
     return 0;
 }
 
 int SetOptions(Context& c) {
     const Arguments args =
-        ParseArguments(c.words, {"--anchor", "--filter", "--commit", "--expert", "--credits"});
+        ParseArguments(c.words, {"--anchor", "--filter", "--commit", "--expert", "--credits", "--proposals"});
     ExpectPositional(args, 0, 0, "options set [--anchor ANSWER] [--filter ANSWER] [--commit DDDDD] "
-                                 "[--expert on|off] [--credits on|off]");
+                                 "[--expert on|off] [--credits on|off] [--proposals classic|improved]");
     CommitOptions commit{};
     if (args.has("--commit")) {
         const std::string digits = args.get("--commit");
@@ -43,11 +42,14 @@ int SetOptions(Context& c) {
     // Check every value before anything is written.
     const bool expert = args.has("--expert") && OnOff(args.get("--expert"), "--expert");
     const bool credits = args.has("--credits") && OnOff(args.get("--credits"), "--credits");
+    const std::optional<ProposalMethod> proposals = ProposalMethodNamed(args.get("--proposals"));
+    if (args.has("--proposals") && !proposals) throw UsageError("--proposals takes classic or improved");
     if (args.has("--anchor")) SetAnchor(c.ws, args.get("--anchor"));
     if (args.has("--filter")) SetFilter(c.ws, args.get("--filter"));
     if (args.has("--commit")) SetCommitOptions(c.ws, commit);
     if (args.has("--expert")) SetExpertMode(c.ws, expert);
     if (args.has("--credits")) SetCredits(c.ws, credits);
+    if (proposals) SetProposalMethod(c.ws, *proposals);
     return c.ws.notices.empty() ? 0 : 1;
 }
 
@@ -74,10 +76,11 @@ int SetBoilerplate(Context& c) {
 }  // namespace
 
 void RegisterSettingsCommands(CommandTable& table) {
-    table.add("options", "options", "prints the anchor, filter, commit options, expert, credits and tips settings",
+    table.add("options", "options", "prints the anchor, filter, commit options, expert, credits, tips and proposals settings",
               ShowOptions);
     table.add("options set",
-              "options set [--anchor ANSWER] [--filter ANSWER] [--commit DDDDD] [--expert on|off] [--credits on|off]",
+              "options set [--anchor ANSWER] [--filter ANSWER] [--commit DDDDD] [--expert on|off] [--credits on|off] "
+              "[--proposals classic|improved]",
               "changes the page options as the desktop program does", SetOptions);
     table.add("boilerplate", "boilerplate", "prints the five boilerplate entries, one a line", ShowBoilerplate);
     table.add("boilerplate set", "boilerplate set URL ORG AUTHOR COPYRIGHT SITE",

@@ -29,6 +29,7 @@ CommandTable AllCommands() {
     wk::cli::RegisterStyleCommands(table);
     wk::cli::RegisterGeneratorCommands(table);
     wk::cli::RegisterPageCommands(table);
+    wk::cli::RegisterSiteCommands(table);
     return table;
 }
 

@@ -12,7 +12,9 @@
 #include "ground/file_routines.h"
 #include "ground/text.h"
 #include "app/workspace.h"
+#include "assist/help_topics.h"
 #include "ui/link_prefix_guard.h"
+#include "ui/help_window.h"
 #include "ui/text_bridge.h"
 
 namespace wk::ui {
@@ -34,6 +36,7 @@ BoilerplateDialog::BoilerplateDialog(Workspace& ws, QWidget* parent) : QDialog(p
     setObjectName("Form2");
     setWindowTitle("BoilerPlate");
     setModal(true);
+    AddHelpKey(this, [] { return kBoilerplateHelpTopic; });
 
     url_ = new QLineEdit(this);
     organisation_ = new QLineEdit(this);

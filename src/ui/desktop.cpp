@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <exception>
+#include <unistd.h>
 
 #include "app/workspace.h"
 #include "ui/main_window.h"
@@ -39,12 +40,18 @@ private:
 }  // namespace
 
 int RunDesktop(int argc, char** argv, const std::string& appFolder) {
+    // The preview's web engine refuses to start its sandbox as root; for root
+    // alone, and before the application exists, it is told to run without.
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  // the web engine asks for it
     DesktopApplication app(argc, argv);
     QApplication::setApplicationName("Web Kestrane");
     QtPrompt prompt;
     Workspace ws(appFolder, prompt);
     std::unique_ptr<MainWindow> window = StartMainWindow(ws);
     if (!window) return 0;
+    window->greetOnActivation();
     window->show();
     return QApplication::exec();
 }

@@ -19,6 +19,8 @@
 #include "app/commands_settings.h"
 #include "app/page.h"
 #include "app/settings.h"
+#include "app/tips.h"
+#include "assist/about.h"
 #include "ground/text.h"
 #include "ui/designer_panel.h"
 #include "ui/icons.h"
@@ -84,7 +86,7 @@ void ShowQuietly(Box* box, QString (Box::*shown)() const, void (Box::*show)(cons
 
 MainWindow::MainWindow(Workspace& ws, QWidget* parent) : QMainWindow(parent), ws_(ws) {
     setObjectName("Form1");
-    setWindowTitle("Web Kestrane");
+    setWindowTitle(ShownText(MainWindowCaption(ProgramVersion())));
 
     designer_ = new DesignerPanel(ws_);
     builder_ = new MenuBuilderPanel(ws_);
@@ -268,10 +270,13 @@ QWidget* MainWindow::buildCommitColumn() {
     auto* help = Button("cmdHelp", "Click HERE for Help using this program");
     connect(help, &QPushButton::clicked, this, &MainWindow::showHelp);
     content->addWidget(help);
-    auto* tips = new QCheckBox("Show tips at start-up");
-    tips->setObjectName("chkTip");
-    tips->setEnabled(false);  // the tips come in a later version
-    content->addWidget(tips);
+    tips_ = new QCheckBox("Show tips at start-up");
+    tips_->setObjectName("chkTip");
+    connect(tips_, &QCheckBox::toggled, this, [this](bool on) {
+        SetTipsShown(ws_, on);
+        afterCommand();
+    });
+    content->addWidget(tips_);
     return Column(3, "Commit", content);
 }
 
@@ -298,6 +303,7 @@ void MainWindow::showWorkspace() {
     filterLabel_->setText(ShownText(ws_.options.filterCaption));
     filterLabel_->setToolTip(ShownText(ws_.options.filterTooltip));
     showExpertControls();
+    showTipsSetting();
     showPage();
 }
 

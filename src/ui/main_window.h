@@ -31,6 +31,8 @@ enum class IconKind;
 class DesignerPanel;
 class MenuBuilderPanel;
 class StatusPanels;
+class AboutDialog;
+class PreviewWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -39,6 +41,9 @@ public:
 
     // Shows every setting, the status bar and the page as the workspace holds them.
     void showWorkspace();
+    // The desktop program's start: the tip of the day greets the user when
+    // the window first becomes active.
+    void greetOnActivation();
 
 public slots:
     void openBoilerplate();  // cmdBoil, status bar panels 2 to 5
@@ -55,9 +60,13 @@ public slots:
     void showAbout();        // cmdAbout
     void toggleMagnifier();  // Magnifier
     void statusPanelClicked(int number);
+    void setImprovedProposals(bool on);  // mnuImprovedProposals: proposes the page again
+    void toggleTips();       // mnuTips
+    void showTips();         // the tips window at the tip of the workspace
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenuBar();
@@ -77,7 +86,11 @@ private:
     void showExpertControls();
     void showPage();
     void showMagnifier();
-    void comingLater(const QString& command);
+    void showTipsSetting();
+    void buildTopicsMenu(QMenu* topics);
+    void openHelpTopic(int topic);  // a Topics entry: the window's topic from now on
+    // Opens the progress window on a site-wide operation, then shows the workspace afresh.
+    void runSiteOperation(int code);
     // The path in the page box becomes the page (unless it is already).
     void loadTypedPage(CategoryQuestion question);
     void descriptionEdited();
@@ -109,6 +122,11 @@ private:
     QPushButton* remove_ = nullptr;
 
     QToolButton* magnifier_ = nullptr;
+    QCheckBox* tips_ = nullptr;       // chkTip
+    QAction* tipsEntry_ = nullptr;    // mnuTips
+    PreviewWindow* preview_ = nullptr;
+    AboutDialog* about_ = nullptr;
+    bool greet_ = false;
     QAction* showExpert_ = nullptr;  // mnuShow
     QStringList shownNotices_;
 };

@@ -1,10 +1,12 @@
 // What the main window's commands do: each runs its operation on the
 // workspace, then shows the outcome.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -14,6 +16,14 @@
 #include "app/settings.h"
 #include "app/commit.h"
 #include "app/page.h"
+#include "app/preview.h"
+#include "app/site_operation.h"
+#include "app/tips.h"
+#include "ui/about_dialog.h"
+#include "ui/help_window.h"
+#include "ui/preview_window.h"
+#include "ui/progress_window.h"
+#include "ui/tips_dialog.h"
 #include "ui/boilerplate_dialog.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
@@ -36,10 +46,6 @@ void MainWindow::showNotices() {
         shownNotices_ << text;
         ws_.prompt->message(kNoticeTitle, notice, MessageIcon::Exclamation);
     }
-}
-
-void MainWindow::comingLater(const QString& command) {
-    statusBar()->showMessage(command + " comes in a later version of Web Kestrane.", 4000);
 }
 
 void MainWindow::runBuilder(void (MenuBuilderPanel::*command)()) {
@@ -103,7 +109,16 @@ void MainWindow::commitPage() {
         statusBar()->showMessage("Committed: " + PathToQt(result.writtenPath), 6000);
 }
 
-void MainWindow::previewPage() { comingLater("The preview"); }
+void MainWindow::previewPage() {
+    // A path typed just now is the page to preview.
+    loadTypedPage(CategoryQuestion::Defer);
+    const std::string page = PageToPreview(ws_);
+    const PreviewResult result = page.empty() ? PreviewResult{} : PreviewPage(ws_, page);
+    afterCommand();
+    if (!result.ok) return;
+    if (!preview_) preview_ = new PreviewWindow(this);
+    preview_->showPreview(result.file, result.title);
+}
 
 void MainWindow::setAnchor() { runOnWorkspace(AskAnchor); }
 
@@ -114,13 +129,68 @@ void MainWindow::setExpertMode(bool on) {
     afterCommand();
 }
 
-void MainWindow::upgradeSite() { comingLater("Upgrading the whole site"); }
+void MainWindow::upgradeSite() { runSiteOperation(kUpgradeSite); }
 
-void MainWindow::removeMenus() { comingLater("Removing the menus from the whole site"); }
+void MainWindow::removeMenus() {
+    if (ConfirmMenuRemoval(ws_)) runSiteOperation(kRemoveAllMenus);
+}
 
-void MainWindow::showHelp() { comingLater("The help"); }
+void MainWindow::runSiteOperation(int code) {
+    // A path typed just now is the page; its timer must not fire while the operation yields.
+    loadTypedPage(CategoryQuestion::Defer);
+    ProgressWindow progress(ws_, code, this);
+    progress.exec();
+    // The pages' links in the tree may have followed their new names.
+    builder_->reload();
+    afterCommand();
+}
 
-void MainWindow::showAbout() { comingLater("The about box"); }
+void MainWindow::showHelp() { OpenHelp(this, ws_.helpTopic); }
+
+void MainWindow::openHelpTopic(int topic) {
+    ws_.helpTopic = topic;
+    showHelp();
+}
+
+void MainWindow::showAbout() {
+    if (!about_) about_ = new AboutDialog(this);
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void MainWindow::greetOnActivation() { greet_ = true; }
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // After the activation itself, so that the tips window opens over a window already shown.
+    if (greet_ && event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, [this] {
+            if (GreetingTip(ws_, RandomUnit())) showTips();
+        });
+}
+
+void MainWindow::showTips() {
+    showTipsSetting();  // a first run's greeting has just switched tips on
+    TipsDialog tips(ws_, this);
+    connect(&tips, &TipsDialog::settingChanged, this, &MainWindow::showTipsSetting);
+    tips.exec();
+    afterCommand();
+}
+
+void MainWindow::toggleTips() {
+    SetTipsShown(ws_, ws_.tips.setting != TipsSetting::On);
+    afterCommand();
+}
+
+void MainWindow::showTipsSetting() {
+    const bool on = ws_.tips.setting == TipsSetting::On;
+    const QSignalBlocker quiet(tips_);
+    tips_->setChecked(on);
+    tips_->setToolTip(on ? "Show the Web Kestrane's Tips every time your Start Web Kestrane"
+                         : "Do NOT Show the Web Kestrane's Tips");
+    tipsEntry_->setText(on ? "Disable Tips" : "Enable Tips");
+}
 
 void MainWindow::toggleMagnifier() {
     ToggleMagnifier(ws_);

@@ -7,9 +7,13 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/tips.h"
+#include "assist/help_topics.h"
+#include "app/commands_settings.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
 #include "ui/menu_builder_panel.h"
+#include "ui/text_bridge.h"
 
 namespace wk::ui {
 namespace {
@@ -28,6 +32,9 @@ QAction* AddEntry(QMenu* menu, const char* name, const QString& text, const QKey
 }
 
 void AddSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(name); }
+
+// A menu entry shows "&" as typed, not as the mark of its access key.
+QString EntryText(std::string_view text) { return ShownText(text).replace('&', "&&"); }
 
 }  // namespace
 
@@ -95,16 +102,40 @@ void MainWindow::buildMenuBar() {
     connect(AddEntry(expert, "mnuUpgradeALL", "Apply Changes to Entire web site"), &QAction::triggered, this,
             &MainWindow::upgradeSite);
 
+    QMenu* options = AddMenu(bar, "mnuOptions", "&Options");
+    QAction* improved = AddEntry(options, "mnuImprovedProposals", "Improved proposals");
+    improved->setCheckable(true);
+    improved->setChecked(ws_.options.proposals == ProposalMethod::Improved);
+    connect(improved, &QAction::triggered, this, &MainWindow::setImprovedProposals);
+
     QMenu* help = AddMenu(bar, "mnuHelp", "&Help");
     connect(AddEntry(help, "mnuAbout", "About Web Kestrane"), &QAction::triggered, this, &MainWindow::showAbout);
-    QAction* tips = AddEntry(help, "mnuTips", "Enable Tips");
-    tips->setCheckable(true);
-    tips->setEnabled(false);  // the tips come in a later version
+    tipsEntry_ = AddEntry(help, "mnuTips", "Enable Tips");
+    connect(tipsEntry_, &QAction::triggered, this, &MainWindow::toggleTips);
+    connect(AddEntry(help, "mnuShowTips", "Tips of the Day..."), &QAction::triggered, this, [this] {
+        OpenTips(ws_, ws_.tips.index);
+        showTips();
+    });
     connect(AddEntry(help, "HelpMe", "Get Detailed Help NOW", QKeySequence(Qt::Key_F1)), &QAction::triggered, this,
             &MainWindow::showHelp);
     QMenu* topics = help->addMenu("Topics");
     topics->menuAction()->setObjectName("mnuTopics");
-    topics->addAction("(help topics come in a later version)")->setEnabled(false);
+    buildTopicsMenu(topics);
+}
+
+void MainWindow::buildTopicsMenu(QMenu* topics) {
+    for (std::size_t g = 0; g < kHelpGroups.size(); ++g) {
+        QMenu* group = topics->addMenu(EntryText(kHelpGroups[g].caption));
+        group->menuAction()->setObjectName(ShownText(kHelpGroups[g].name));
+        for (const HelpPage& page : HelpGroupPages(g))
+            connect(group->addAction(EntryText(page.title)), &QAction::triggered, this,
+                    [this, topic = page.topic] { openHelpTopic(topic); });
+    }
+}
+
+void MainWindow::setImprovedProposals(bool on) {
+    SetProposalMethod(ws_, on ? ProposalMethod::Improved : ProposalMethod::Classic);
+    afterCommand();
 }
 
 QToolButton* MainWindow::addToolButton(const char* name, const QString& text, const QString& tooltip,

@@ -13,7 +13,9 @@
 
 #include "app/commands_menu.h"
 #include "app/commands_settings.h"
+#include "assist/help_topics.h"
 #include "ui/link_prefix_guard.h"
+#include "ui/help_window.h"
 #include "ui/text_bridge.h"
 
 namespace wk::ui {
@@ -37,6 +39,7 @@ NodeDialog::NodeDialog(Workspace& ws, Mode mode, QWidget* parent) : QDialog(pare
     setWindowTitle(title);
     setObjectName(mode == Mode::Add ? QStringLiteral("Form3") : QStringLiteral("Form3e"));
     setModal(true);
+    AddHelpKey(this, [] { return kNodeDialogHelpTopic; });
 
     optMenu_ = new QRadioButton(QStringLiteral("&Menu"), this);
     optMenu_->setObjectName(QStringLiteral("optMenu"));

@@ -5,8 +5,8 @@
 
 namespace wk::ui {
 
-QString ShownText(const std::string& bytes) {
-    const QByteArray raw = QByteArray::fromStdString(bytes);
+QString ShownText(std::string_view bytes) {
+    const QByteArray raw(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QString text = QString::fromUtf8(raw);
     if (text.toUtf8() != raw) text = QString::fromLatin1(raw);
     return text;

@@ -4,10 +4,11 @@
 // shown byte for byte as Latin-1, so nothing in it is lost or replaced.
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace wk::ui {
 
-QString ShownText(const std::string& bytes);
+QString ShownText(std::string_view bytes);
 std::string TypedText(const QString& text);
 // File paths in the file system's own encoding.
 QString PathToQt(const std::string& path);

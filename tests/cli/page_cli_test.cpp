@@ -90,6 +90,25 @@ TEST_F(CommitCli, ExtraWordsAreWrongUsage) {
     EXPECT_EQ(Run({"commit", "--keywords", "x"}).status, 2);
 }
 
+TEST_F(CommitCli, PreviewPrintsThePathWrittenAndFailsOnAMissingPage) {
+    ASSERT_EQ(Run({"commit", site.file("jazz.html"), "--category", "Music"}).status, 0);
+    const std::string capsule = Run({"capsule"}).out;
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"preview", "jazz.shtml"}, site.file("Temporary.shtml")},
+        {{"preview", "jazz.shtml", "--out", "copy.html"}, site.file("copy.html")},
+    };
+    for (const auto& [words, written] : cases) {
+        const CliRun run = Run(words, site.path());
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, written + "\n");
+        EXPECT_NE(site.read(written.substr(site.path().size())).find(capsule), std::string::npos);
+    }
+    const CliRun missing = Run({"preview", site.file("gone.shtml")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find(site.file("gone.shtml")), std::string::npos) << missing.err;
+    EXPECT_EQ(Run({"preview"}).status, 2);
+}
+
 using GeneratorsCli = wk::test::CliTest;
 
 TEST_F(GeneratorsCli, EachPrintsItsResultForThePageALineOrThePageAsItIs) {
@@ -119,6 +138,26 @@ TEST_F(GeneratorsCli, AnUnreadablePageFailsNamingTheFile) {
         EXPECT_NE(run.err.find("missing.html"), std::string::npos) << command << ": " << run.err;
         EXPECT_EQ(run.out, "") << command;
     }
+}
+
+TEST_F(GeneratorsCli, TheStoredProposalsMethodRulesUnlessAFlagOverridesIt) {
+    app.write("shop.html", "<body><nav>Home. Shop.</nav><p>Welcome. Our shop sells jazz records.</p></body>");
+    const std::string improved = "Our shop sells jazz records.\n";
+    const std::string classic = Run({"description", app.file("shop.html")}).out;
+    EXPECT_EQ(Run({"description", app.file("shop.html"), "--improved"}).out, improved);
+    ASSERT_EQ(Run({"options", "set", "--proposals", "improved"}).status, 0);
+    EXPECT_NE(Run({"options"}).out.find("\nproposals: improved\n"), std::string::npos);
+    EXPECT_EQ(Run({"description", app.file("shop.html")}).out, improved);
+    EXPECT_EQ(Run({"description", "--classic", app.file("shop.html")}).out, classic);
+    const std::string keywords = Run({"keywords", app.file("shop.html")}).out;
+    EXPECT_EQ(keywords, Run({"keywords", app.file("shop.html"), "--improved"}).out);
+    // A whole site at once: path, keywords and description a line.
+    EXPECT_EQ(Run({"proposals", app.file("shop.html")}).out,
+              app.file("shop.html") + "\t" + keywords.substr(0, keywords.size() - 1) + "\t" + improved);
+    for (const auto& words : std::vector<std::vector<std::string>>{
+             {"description", app.file("shop.html"), "--improved", "--classic"},
+             {"options", "set", "--proposals", "better"}})
+        EXPECT_EQ(Run(words).status, 2) << words.back();
 }
 
 TEST_F(GeneratorsCli, AMissingPageArgumentIsWrongUsage) {

@@ -16,14 +16,16 @@ using GlobalOptions = test::CliTest;
 TEST_F(OptionsCommand, PrintsTheFirstRunDefaultsThenWhatSetStored) {
     auto run = Run({"options"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "anchor: <BODY>\nfilter: *.*\ncommit: 00000\nexpert: off\ncredits: off\ntips: unset\n");
+    EXPECT_EQ(run.out,
+              "anchor: <BODY>\nfilter: *.*\ncommit: 00000\nexpert: off\ncredits: off\ntips: unset\nproposals: classic\n");
     EXPECT_FALSE(app.exists("expert.sgt"));  // printing changes nothing on disk
     run = Run({"options", "set", "--anchor", "body", "--filter", "index.htm", "--commit", "01100", "--expert", "on",
                "--credits", "on"});
     ASSERT_EQ(run.status, 0) << run.err;
     app.write("tip.sgt", "0\r\n");
     run = Run({"options"});
-    EXPECT_EQ(run.out, "anchor: <body>\nfilter: *.htm\ncommit: 01100\nexpert: on\ncredits: on\ntips: off\n");
+    EXPECT_EQ(run.out,
+              "anchor: <body>\nfilter: *.htm\ncommit: 01100\nexpert: on\ncredits: on\ntips: off\nproposals: classic\n");
 }
 
 TEST_F(OptionsCommand, BadValuesAreUsageErrorsAndWriteNothing) {

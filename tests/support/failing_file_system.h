@@ -10,18 +10,31 @@ namespace wk::test {
 
 class FailingFileSystem : public DiskFileSystem {
 public:
-    std::set<std::string> failingNames;  // file names (not paths) whose writes fail
+    std::set<std::string> failingNames;     // file names (not paths) whose writes and copies fail
+    std::set<std::string> unreadableNames;  // file names whose reads fail
     bool failEveryWrite = false;
     bool failFolderCreation = false;
     int writes = 0;
 
-    bool writeAtomic(const std::string& path, const std::string& bytes, std::string& error) override {
+    bool writeAtomic(const std::string& path, const std::string& bytes, const std::string& likeFile,
+                     std::string& error) override {
         ++writes;
-        if (failEveryWrite || failingNames.count(NameOf(path))) {
-            error = "Cannot write " + path + ": No space left on device";
-            return false;
-        }
-        return DiskFileSystem::writeAtomic(path, bytes, error);
+        if (Fails(path, error)) return false;
+        return DiskFileSystem::writeAtomic(path, bytes, likeFile, error);
+    }
+    bool writeTemporary(const std::string& path, const std::string& bytes, const std::string& likeFile,
+                        std::string& temporary, std::string& error) override {
+        ++writes;
+        if (Fails(path, error)) return false;
+        return DiskFileSystem::writeTemporary(path, bytes, likeFile, temporary, error);
+    }
+    bool copyFile(const std::string& from, const std::string& to, std::string& error) override {
+        if (Fails(to, error)) return false;
+        return DiskFileSystem::copyFile(from, to, error);
+    }
+    std::optional<std::string> read(const std::string& path) override {
+        if (unreadableNames.count(NameOf(path))) return std::nullopt;
+        return DiskFileSystem::read(path);
     }
     bool append(const std::string& path, const std::string& bytes) override {
         if (failEveryWrite) return false;
@@ -33,6 +46,11 @@ public:
     }
 
 private:
+    bool Fails(const std::string& path, std::string& error) const {
+        if (!failEveryWrite && !failingNames.count(NameOf(path))) return false;
+        error = "Cannot write " + path + ": No space left on device";
+        return true;
+    }
     static std::string NameOf(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
 };
 

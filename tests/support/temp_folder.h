@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace wk::test {
 
@@ -41,5 +42,15 @@ public:
 private:
     std::string path_;
 };
+
+// The backup folders a site-wide operation made beside the folder.
+inline std::vector<std::filesystem::path> BackupsBeside(const TempFolder& folder) {
+    const std::string root = folder.path().substr(0, folder.path().size() - 1);
+    std::vector<std::filesystem::path> found;
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(root).parent_path()))
+        if (entry.path().string().starts_with(root) && entry.path().string().ends_with(".baq"))
+            found.push_back(entry.path());
+    return found;
+}
 
 }  // namespace wk::test

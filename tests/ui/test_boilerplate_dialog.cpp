@@ -1,5 +1,6 @@
-// The boilerplate dialog: validation, the stored file, the "www." guard, the
-// local source rules and Cancel on a first run.
+// The boilerplate dialog: the entries it opens on, OK and Cancel, the "www."
+// guard, the local source's separator and Browse; and the file filters handed
+// to Qt's file dialog. The rules behind OK and Cancel are the core's.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -12,11 +13,14 @@
 #include "app/workspace.h"
 #include "support/temp_folder.h"
 #include "ui/boilerplate_dialog.h"
+#include "ui/qt_prompt.h"
 
 using wk::ui::BoilerplateDialog;
 
 class BoilerplateDialogTest : public QObject {
     Q_OBJECT
+
+    static constexpr const char* kStored = "www.a.org\r\nOrg\r\nMe\r\n(c) Me\r\n/srv/a/\r\n";
 
     struct Fixture {
         wk::test::TempFolder folder;
@@ -41,48 +45,38 @@ class BoilerplateDialogTest : public QObject {
     static void Press(BoilerplateDialog& dialog, const char* name) {
         QTest::mouseClick(dialog.findChild<QPushButton*>(name), Qt::LeftButton);
     }
-    // The local source must be a folder that exists: the settings folder serves.
-    static void Fill(BoilerplateDialog& dialog, const QString& copyright, const std::string& source) {
-        Box(dialog, 0)->setText("www.acme.com");
-        Box(dialog, 1)->setText("Acme Ltd");
-        Box(dialog, 2)->setText("Web Team");
-        Copyright(dialog)->setPlainText(copyright);
-        Box(dialog, 4)->setText(QString::fromStdString(source));
-    }
 
 private slots:
-    void opensWithInitialTextsOrTheStoredEntries() {
+    void opensOnTheInitialOrTheStoredEntries() {
         Fixture f;
-        {
-            BoilerplateDialog dialog(f.ws);
-            QCOMPARE(dialog.windowTitle(), QString("BoilerPlate"));
-            QCOMPARE(Box(dialog, 0)->text(), QString("www."));
-            for (int i : {1, 2, 4}) QVERIFY(Box(dialog, i)->text().isEmpty());
-            QVERIFY(Copyright(dialog)->toPlainText().isEmpty());
-        }
-        f.folder.write("boilerplate.sgt", "www.a.org\r\nOrg\r\nMe\r\n(c) Me\r\n/srv/a/\r\n");
-        BoilerplateDialog dialog(f.ws);
-        QCOMPARE(Box(dialog, 0)->text(), QString("www.a.org"));
-        QCOMPARE(Box(dialog, 2)->text(), QString("Me"));
-        QCOMPARE(Copyright(dialog)->toPlainText(), QString("(c) Me"));
-        QCOMPARE(Box(dialog, 4)->text(), QString("/srv/a/"));
+        const auto shown = [&] {
+            BoilerplateDialog& dialog = f.open();
+            return QStringList{Box(dialog, 0)->text(), Box(dialog, 2)->text(), Copyright(dialog)->toPlainText(),
+                               Box(dialog, 4)->text()};
+        };
+        QCOMPARE(shown(), QStringList({"www.", "", "", ""}));
+        f.folder.write("boilerplate.sgt", kStored);
+        QCOMPARE(shown(), QStringList({"www.a.org", "Me", "(c) Me", "/srv/a/"}));
     }
 
-    void okWithAnEmptyEntryWarnsAndStays() {
+    // OK with an entry missing warns and stays. Return in the copyright box is
+    // a line break, not OK; the notice is stored on one line.
+    void okStoresTheEntriesAndShowsThemInTheStatusBar() {
         Fixture f;
         BoilerplateDialog& dialog = f.open();
-        Fill(dialog, "Acme Ltd 2005", f.folder.path());
-        Box(dialog, 2)->clear();
+        // The local source must be a folder that exists: the settings folder serves.
+        const QString source = QString::fromStdString(f.folder.path());
+        const QStringList entries = {"www.acme.com", "Acme Ltd", "Web Team", "", source};
+        for (int i : {0, 1, 2, 4}) Box(dialog, i)->setText(entries[i]);
         Press(dialog, "cmdOK");
         QVERIFY(dialog.isVisible());
         QCOMPARE(f.prompt.count("message"), std::size_t{1});
         QVERIFY(!f.folder.exists("boilerplate.sgt"));
-    }
 
-    void okWithAllFiveStoresThemAndShowsThemInTheStatusBar() {
-        Fixture f;
-        BoilerplateDialog& dialog = f.open();
-        Fill(dialog, "Acme Ltd 2005", f.folder.path());
+        Copyright(dialog)->setFocus();
+        QTest::keyClicks(Copyright(dialog), "Acme Ltd");
+        QTest::keyClick(Copyright(dialog), Qt::Key_Return);
+        QTest::keyClicks(Copyright(dialog), "2005");
         Press(dialog, "cmdOK");
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -91,35 +85,10 @@ private slots:
         QCOMPARE(f.ws.status.siteUrl, std::string("www.acme.com "));
     }
 
-    void aCopyrightOnTwoLinesIsStoredAsOneLine() {
-        Fixture f;
-        BoilerplateDialog& dialog = f.open();
-        Fill(dialog, "", f.folder.path());
-        Copyright(dialog)->setFocus();
-        QTest::keyClicks(Copyright(dialog), "Acme Ltd");
-        QTest::keyClick(Copyright(dialog), Qt::Key_Return);
-        QTest::keyClicks(Copyright(dialog), "2005");
-        QVERIFY(Copyright(dialog)->toPlainText().contains('\n'));
-        Press(dialog, "cmdOK");
-        QCOMPARE(f.folder.read("boilerplate.sgt"),
-                 "www.acme.com\r\nAcme Ltd\r\nWeb Team\r\nAcme Ltd 2005\r\n" + f.folder.path() + "\r\n");
-    }
-
-    void typedLocalSourceWithoutSeparatorIsStoredAsAFolder() {
-        Fixture f;
-        BoilerplateDialog& dialog = f.open();
-        std::string source = f.folder.path();
-        source.pop_back();
-        Fill(dialog, "Acme", source);
-        Press(dialog, "cmdOK");
-        QCOMPARE(f.ws.status.siteRoot, f.folder.path());
-    }
-
     // The guard itself is exercised through the add dialog; here only that the site address has one.
     void theSiteAddressKeepsItsPrefix() {
         Fixture f;
-        BoilerplateDialog& dialog = f.open();
-        QLineEdit* url = Box(dialog, 0);
+        QLineEdit* url = Box(f.open(), 0);
         url->setFocus();
         url->setText("www.example.com");
         url->selectAll();
@@ -146,40 +115,42 @@ private slots:
         BoilerplateDialog& dialog = f.open();
         Press(dialog, "cmdBrowse");
         QCOMPARE(Box(dialog, 4)->text(), QString("/srv/my site/"));
-        const std::string& filter = f.prompt.asked.at(0).text;
-        QVERIFY(filter.starts_with("Web Pages (index.htm, index.html, index.xtml, "));
-        QVERIFY(filter.find("index.sxml, default.htm, ") != std::string::npos);
-        QVERIFY(filter.find(")|index.htm;index.html;") != std::string::npos);
-        QVERIFY(filter.ends_with(";default.sxhtml;default.xml;default.sxml"));
-
+        QCOMPARE(f.prompt.asked.at(0).text, wk::ui::HomePageFilter());
         Press(dialog, "cmdBrowse");  // cancelled: nothing changes
         QCOMPARE(Box(dialog, 4)->text(), QString("/srv/my site/"));
     }
 
-    void cancelOnAFirstRunAsksBeforeQuitting() {
-        Fixture f;
-        BoilerplateDialog& dialog = f.open();
-        Press(dialog, "cmdCancel");  // No: stays
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(f.prompt.count("yesno"), std::size_t{1});
-
-        f.prompt.yesNoAnswers = {true};
-        QTest::keyClick(&dialog, Qt::Key_Escape);  // Escape is Cancel too
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), 2);  // quit the program
-        QVERIFY(!f.folder.exists("boilerplate.sgt"));
+    void fileFiltersTakeQtsForm() {
+        QCOMPARE(wk::ui::QtFileFilter("Web Pages (*.htm, *.php)|*.htm;*.php"),
+                 QString("Web Pages (*.htm, *.php) (*.htm *.php)"));
+        QCOMPARE(wk::ui::QtFileFilter("Pages|*.htm|All files|*.*"), QString("Pages (*.htm);;All files (*.*)"));
+        // The home page filter: sixteen index pages, then sixteen default pages.
+        const QString home = wk::ui::QtFileFilter(wk::ui::HomePageFilter());
+        const QStringList names = home.mid(home.lastIndexOf('(') + 1).chopped(1).split(' ');
+        QCOMPARE(names.size(), 32);
+        QCOMPARE(QStringList({names.first(), names.at(16), names.last()}),
+                 QStringList({"index.htm", "default.htm", "default.sxml"}));
     }
 
-    void cancelWithAStoredBoilerplateClosesAndChangesNothing() {
+    // On a first run Cancel asks before quitting; with a stored boilerplate it closes.
+    void cancelAsksBeforeQuittingOnAFirstRunAndOtherwiseChangesNothing() {
         Fixture f;
-        const std::string stored = "www.a.org\r\nOrg\r\nMe\r\n(c) Me\r\n/srv/a/\r\n";
-        f.folder.write("boilerplate.sgt", stored);
+        BoilerplateDialog& first = f.open();
+        Press(first, "cmdCancel");  // No: stays
+        QVERIFY(first.isVisible());
+        f.prompt.yesNoAnswers = {true};
+        QTest::keyClick(&first, Qt::Key_Escape);  // Escape is Cancel too
+        QVERIFY(!first.isVisible());
+        QCOMPARE(first.result(), 2);  // quit the program
+        QCOMPARE(f.prompt.count("yesno"), std::size_t{2});
+
+        f.folder.write("boilerplate.sgt", kStored);
         BoilerplateDialog& dialog = f.open();
         Box(dialog, 1)->setText("Other");
         Press(dialog, "cmdCancel");
         QVERIFY(!dialog.isVisible());
-        QVERIFY(f.prompt.asked.empty());
-        QCOMPARE(f.folder.read("boilerplate.sgt"), stored);
+        QCOMPARE(f.prompt.count("yesno"), std::size_t{2});
+        QCOMPARE(f.folder.read("boilerplate.sgt"), std::string(kStored));
         QVERIFY(f.ws.status.organisation.empty());
     }
 };

@@ -1,16 +1,21 @@
-// The menu builder panel: the tree control mirrors the workspace's tree, and
-// its buttons, clicks and double-clicks run the menu commands.
+// The menu builder: the tree panel mirrors the workspace's tree, and its
+// buttons, clicks and double-clicks open the add and edit dialog, whose kind
+// options, "www." guard, Enter, closing, bar width question and Browse are
+// driven here through their widgets. The rules behind them (placement,
+// refusals, the bar's width) are the core's.
 #include <QApplication>
+#include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
 #include <functional>
+#include <memory>
 
-#include "app/commands_menu.h"
 #include "ground/prompt.h"
 #include "app/workspace.h"
 #include "menu/menu_file.h"
@@ -21,188 +26,372 @@
 using wk::ui::MenuBuilderPanel;
 using wk::ui::NodeDialog;
 
+namespace {
+
+// Two menus, the first with two items, as default.mnu holds them.
+const char* const kTwoMenus = "A\r\n1\r\nwww.a\r\nx\r\n2\r\nwww.x\r\ny\r\n2\r\nwww.y\r\nB\r\n1\r\nwww.b\r\n";
+
+QLineEdit* Name(QWidget& d) { return d.findChild<QLineEdit*>("txtName"); }
+QLineEdit* Url(QWidget& d) { return d.findChild<QLineEdit*>("txtURL"); }
+QRadioButton* Option(QWidget& d, const char* name) { return d.findChild<QRadioButton*>(name); }
+void Press(QWidget& d, const char* name) { QTest::mouseClick(d.findChild<QAbstractButton*>(name), Qt::LeftButton); }
+bool WidthAsked(QWidget& d) { return d.findChild<QWidget*>("fraWidth")->isVisible(); }
+
+void Fill(NodeDialog& dialog, const QString& label, const QString& link) {
+    Name(dialog)->setText(label);
+    Url(dialog)->setText(link);
+    Press(dialog, "cmdOK");
+}
+
+// Runs what the user does in the dialog the next action opens, then closes it.
+void InNextDialog(std::function<void(NodeDialog&)> act) {
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<NodeDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        act(*dialog);
+        if (dialog->isVisible()) dialog->close();
+    });
+}
+
+}  // namespace
+
 class MenuBuilderTest : public QObject {
     Q_OBJECT
-
-    // Two menus, the first with two items: the tree as default.mnu holds it.
-    static constexpr const char* kTwoMenus =
-        "A\r\n1\r\nwww.a\r\nx\r\n2\r\nwww.x\r\ny\r\n2\r\nwww.y\r\nB\r\n1\r\nwww.b\r\n";
 
     struct Fixture {
         wk::test::TempFolder folder;
         wk::ScriptedPrompt prompt;
         wk::Workspace ws{folder.path(), prompt};
+        std::unique_ptr<NodeDialog> dialog;
+        std::unique_ptr<MenuBuilderPanel> panel;
 
-        explicit Fixture(const char* menuFile = kTwoMenus) {
+        // The tree as default.mnu holds it: label, 1 (menu) or 2 (item), link.
+        void load(const std::string& menuFile) {
             folder.write("default.mnu", menuFile);
             wk::LoadMenuTree(folder.path(), ws.tree);
         }
+        // Two menus leaving room for five more characters on the bar.
+        void loadWideBar() {
+            load(std::string(40, 'f') + "\r\n1\r\nwww.f\r\n" + std::string(50, 'g') + "\r\n1\r\nwww.g\r\n");
+        }
+        // The dialog on its own, shown and active (most key and focus checks need that).
+        NodeDialog& open(NodeDialog::Mode mode = NodeDialog::Mode::Add) {
+            dialog = std::make_unique<NodeDialog>(ws, mode);
+            dialog->show();
+            dialog->activateWindow();
+            [this] { QVERIFY(QTest::qWaitForWindowActive(dialog.get())); }();  // QVERIFY needs a void function
+            return *dialog;
+        }
+        // The panel, shown on the tree menuFile holds.
+        void showPanel(const char* menuFile = kTwoMenus) {
+            load(menuFile);
+            panel = std::make_unique<MenuBuilderPanel>(ws);
+            panel->show();
+        }
+        QTreeWidget* tree() const { return panel->findChild<QTreeWidget*>("TV"); }
+        // The tree control's rows, menus at the left and items indented: "A", " x".
+        QStringList rows() const {
+            QStringList rows;
+            for (int i = 0; i < tree()->topLevelItemCount(); ++i) {
+                QTreeWidgetItem* menu = tree()->topLevelItem(i);
+                rows << menu->text(0);
+                for (int j = 0; j < menu->childCount(); ++j) rows << " " + menu->child(j)->text(0);
+            }
+            return rows;
+        }
+        QTreeWidgetItem* row(const QString& label) const {
+            return tree()->findItems(label, Qt::MatchExactly | Qt::MatchRecursive).value(0);
+        }
+        QPoint at(const QString& label) const { return tree()->visualItemRect(row(label)).center(); }
+        void click(const QString& label) const { QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, at(label)); }
     };
 
-    static QTreeWidget* Tree(MenuBuilderPanel& panel) { return panel.findChild<QTreeWidget*>("TV"); }
-    static void Press(MenuBuilderPanel& panel, const char* name) {
-        QTest::mouseClick(panel.findChild<QToolButton*>(name), Qt::LeftButton);
-    }
-    // The tree control's rows, menus at the left and items indented: "A", " x".
-    static QStringList Rows(MenuBuilderPanel& panel) {
-        QStringList rows;
-        QTreeWidget* tree = Tree(panel);
-        for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-            QTreeWidgetItem* menu = tree->topLevelItem(i);
-            rows << menu->text(0);
-            for (int j = 0; j < menu->childCount(); ++j) rows << " " + menu->child(j)->text(0);
-        }
-        return rows;
-    }
-    static QTreeWidgetItem* Row(MenuBuilderPanel& panel, const QString& label) {
-        return Tree(panel)->findItems(label, Qt::MatchExactly | Qt::MatchRecursive).value(0);
-    }
-    static void Click(MenuBuilderPanel& panel, QTreeWidgetItem* row) {
-        QTest::mouseClick(Tree(panel)->viewport(), Qt::LeftButton, {}, Tree(panel)->visualItemRect(row).center());
-    }
-    // Runs what the user does in the dialog the next action opens.
-    static void InNextDialog(std::function<void(NodeDialog&)> act) {
-        QTimer::singleShot(0, [act] {
-            auto* dialog = qobject_cast<NodeDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            act(*dialog);
-            if (dialog->isVisible()) dialog->close();
-        });
-    }
-    static void Fill(NodeDialog& dialog, const QString& label, const QString& link) {
-        dialog.findChild<QLineEdit*>("txtName")->setText(label);
-        dialog.findChild<QLineEdit*>("txtURL")->setText(link);
-        QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-    }
-
 private slots:
-    void showsTheTreeExpandedWithIconsAndSelection() {
+    void theTreeShowsExpandedWithIconsAndSelection() {
         Fixture f;
-        MenuBuilderPanel panel(f.ws);
-        QCOMPARE(Rows(panel), QStringList({"A", " x", " y", "B"}));
-        QVERIFY(Row(panel, "A")->isExpanded());
-        const QImage menuIcon = Row(panel, "A")->icon(0).pixmap(16, 16).toImage();
+        f.showPanel();
+        QCOMPARE(f.rows(), QStringList({"A", " x", " y", "B"}));
+        QVERIFY(f.row("A")->isExpanded());
+        const QImage menuIcon = f.row("A")->icon(0).pixmap(16, 16).toImage();
         QVERIFY(!menuIcon.isNull());
-        QCOMPARE(Row(panel, "B")->icon(0).pixmap(16, 16).toImage(), menuIcon);
-        QVERIFY(Row(panel, "x")->icon(0).pixmap(16, 16).toImage() != menuIcon);
-        QCOMPARE(Tree(panel)->currentItem(), Row(panel, "A"));
+        QCOMPARE(f.row("B")->icon(0).pixmap(16, 16).toImage(), menuIcon);
+        QVERIFY(f.row("x")->icon(0).pixmap(16, 16).toImage() != menuIcon);
+        QCOMPARE(f.tree()->currentItem(), f.row("A"));
+        f.panel->setLarge(true);
+        QCOMPARE(f.tree()->iconSize(), QSize(32, 32));
+        QVERIFY(f.row("x")->icon(0).availableSizes().contains(QSize(32, 32)));
+        QCOMPARE(f.tree()->font().pointSize(), 12);
+        QCOMPARE(f.rows(), QStringList({"A", " x", " y", "B"}));
     }
 
     void clickingARowSelectsItAndShowsItsLink() {
         Fixture f;
-        MenuBuilderPanel panel(f.ws);
-        panel.show();
-        Click(panel, Row(panel, "y"));
+        f.showPanel();
+        f.click("y");
         QCOMPARE(f.ws.tree.node(*f.ws.tree.selected()).label, std::string("y"));
-        QCOMPARE(Tree(panel)->toolTip(), QString("www.y"));
+        QCOMPARE(f.tree()->toolTip(), QString("www.y"));
     }
 
-    void newAddsThroughTheDialogAndSaves() {
+    void newAddsThroughTheDialogAndShowsTheNewNode() {
         Fixture f;
-        MenuBuilderPanel panel(f.ws);
-        QSignalSpy changed(&panel, &MenuBuilderPanel::treeChanged);
-        panel.show();
-        Click(panel, Row(panel, "x"));
-        InNextDialog([](NodeDialog& dialog) {
-            QCOMPARE(dialog.windowTitle(), QString("Add Menu or Menu Item"));
-            Fill(dialog, "z", "www.z");
-        });
-        Press(panel, "cmdNew");
-        QCOMPARE(Rows(panel), QStringList({"A", " x", " z", " y", "B"}));
-        QCOMPARE(Tree(panel)->currentItem(), Row(panel, "z"));
-        QCOMPARE(Tree(panel)->toolTip(), QString("www.z"));
-        QCOMPARE(f.folder.read("default.mnu"), std::string("A\r\n1\r\nwww.a\r\nx\r\n2\r\nwww.x\r\nz\r\n2\r\nwww.z\r\n"
-                                                           "y\r\n2\r\nwww.y\r\nB\r\n1\r\nwww.b\r\n"));
+        f.showPanel();
+        QSignalSpy changed(f.panel.get(), &MenuBuilderPanel::treeChanged);
+        f.click("x");
+        InNextDialog([](NodeDialog& dialog) { Fill(dialog, "z", "www.z"); });
+        Press(*f.panel, "cmdNew");
+        QCOMPARE(f.rows(), QStringList({"A", " x", " z", " y", "B"}));
+        QCOMPARE(f.tree()->currentItem(), f.row("z"));
+        QCOMPARE(f.tree()->toolTip(), QString("www.z"));
         QCOMPARE(changed.count(), 1);
     }
 
     void aClickOnAnEmptyTreeOpensTheAddDialog() {
-        Fixture f("\r\n");
-        MenuBuilderPanel panel(f.ws);
-        panel.show();
+        Fixture f;
+        f.showPanel("\r\n");
         InNextDialog([](NodeDialog& dialog) { Fill(dialog, "First", "www.first"); });
-        QTest::mouseClick(Tree(panel)->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-        QCOMPARE(Rows(panel), QStringList({"First"}));
+        QTest::mouseClick(f.tree()->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(f.rows(), QStringList({"First"}));
     }
 
-    void aDoubleClickEditsTheNode() {
+    void aDoubleClickOrOpenEditsTheSelectedNode_data() {
+        QTest::addColumn<bool>("doubleClick");
+        QTest::newRow("double-click") << true;
+        QTest::newRow("Open") << false;
+    }
+    void aDoubleClickOrOpenEditsTheSelectedNode() {
+        QFETCH(bool, doubleClick);
         Fixture f;
-        MenuBuilderPanel panel(f.ws);
-        panel.show();
+        f.showPanel();
         InNextDialog([](NodeDialog& dialog) {
-            QCOMPARE(dialog.windowTitle(), QString("Edit Menu or Menu Item"));
-            QCOMPARE(dialog.findChild<QLineEdit*>("txtName")->text(), QString("B"));
+            QCOMPARE(Name(dialog)->text(), QString("B"));
             Fill(dialog, "Beta", "www.beta");
         });
-        // A double-click's first click selects the row.
-        Click(panel, Row(panel, "B"));
-        QTest::mouseDClick(Tree(panel)->viewport(), Qt::LeftButton, {},
-                           Tree(panel)->visualItemRect(Row(panel, "B")).center());
-        QCOMPARE(Rows(panel), QStringList({"A", " x", " y", "Beta"}));
-        QCOMPARE(Tree(panel)->toolTip(), QString("www.beta"));
+        f.click("B");  // as a double-click's first click does
+        if (doubleClick) QTest::mouseDClick(f.tree()->viewport(), Qt::LeftButton, {}, f.at("B"));
+        else Press(*f.panel, "cmdOpen");
+        QCOMPARE(f.rows(), QStringList({"A", " x", " y", "Beta"}));
+        QCOMPARE(f.tree()->toolTip(), QString("www.beta"));
     }
 
-    void closingTheEditDialogKeepsTheNodeButSaves() {
+    void movesAndDeletesShowTheNewTree() {
         Fixture f;
-        MenuBuilderPanel panel(f.ws);
-        f.folder.write("default.mnu", "stale");
-        InNextDialog([](NodeDialog& dialog) { dialog.findChild<QLineEdit*>("txtName")->setText("changed"); });
-        Press(panel, "cmdOpen");
-        QCOMPARE(Rows(panel), QStringList({"A", " x", " y", "B"}));
-        QCOMPARE(f.folder.read("default.mnu"), std::string(kTwoMenus));
-    }
-
-    void movesRearrangeTheTreeAndSave() {
-        Fixture f;
-        MenuBuilderPanel panel(f.ws);
-        QSignalSpy changed(&panel, &MenuBuilderPanel::treeChanged);
-        Press(panel, "cmdDown");
-        QCOMPARE(Rows(panel), QStringList({"B", "A", " x", " y"}));
-        QCOMPARE(Tree(panel)->currentItem(), Row(panel, "A"));
-        panel.show();
-        Click(panel, Row(panel, "x"));
-        Press(panel, "cmdUp");  // the first item crosses into the menu above
-        QCOMPARE(Rows(panel), QStringList({"B", " x", "A", " y"}));
-        QCOMPARE(Tree(panel)->currentItem(), Row(panel, "x"));
-        QCOMPARE(changed.count(), 2);
-    }
-
-    void deletingAMenuAsksFirst() {
-        Fixture f;
-        MenuBuilderPanel panel(f.ws);
-        Press(panel, "cmdDelete");  // answered No
-        QCOMPARE(f.prompt.count("yesno"), std::size_t{1});
-        QCOMPARE(Rows(panel), QStringList({"A", " x", " y", "B"}));
-        QCOMPARE(f.folder.read("default.mnu"), std::string(kTwoMenus));
-
+        f.showPanel();
+        QSignalSpy changed(f.panel.get(), &MenuBuilderPanel::treeChanged);
+        Press(*f.panel, "cmdDown");
+        QCOMPARE(f.rows(), QStringList({"B", "A", " x", " y"}));
+        QCOMPARE(f.tree()->currentItem(), f.row("A"));
+        f.click("y");
+        Press(*f.panel, "cmdUp");
+        QCOMPARE(f.rows(), QStringList({"B", "A", " y", " x"}));
+        QCOMPARE(f.tree()->currentItem(), f.row("y"));
+        Press(*f.panel, "cmdDelete");  // an item goes without a question
+        QCOMPARE(f.rows(), QStringList({"B", "A", " x"}));
+        f.click("A");
         f.prompt.yesNoAnswers = {true};
-        Press(panel, "cmdDelete");
-        QCOMPARE(Rows(panel), QStringList({"B"}));
+        Press(*f.panel, "cmdDelete");
+        QCOMPARE(f.prompt.count("yesno"), std::size_t{1});
+        QCOMPARE(f.rows(), QStringList({"B"}));
+        QCOMPARE(changed.count(), 4);
     }
 
-    void deletingAnItemAsksNothing() {
+    void theKindOptionsFollowTheNodeAndOkAppliesTheBoxes_data() {
+        QTest::addColumn<bool>("empty");
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<bool>("item");    // the item option ticked
+        QTest::addColumn<bool>("locked");  // both options switched off
+        QTest::newRow("add to an empty tree") << true << false << false << true;
+        QTest::newRow("add beside an item") << false << false << true << false;
+        QTest::newRow("edit an item") << false << true << true << true;
+    }
+    void theKindOptionsFollowTheNodeAndOkAppliesTheBoxes() {
+        QFETCH(bool, empty);
+        QFETCH(bool, edit);
+        QFETCH(bool, item);
+        QFETCH(bool, locked);
         Fixture f;
-        MenuBuilderPanel panel(f.ws);
-        panel.show();
-        Click(panel, Row(panel, "x"));
-        Press(panel, "cmdDelete");
-        QCOMPARE(f.prompt.count("yesno"), std::size_t{0});
-        QCOMPARE(Rows(panel), QStringList({"A", " y", "B"}));
+        if (!empty) {
+            f.load("A\r\n1\r\nwww.a\r\nx\r\n2\r\nwww.x.org\r\n");
+            f.ws.tree.select(f.ws.tree.items(f.ws.tree.menus().at(0)).at(0));
+        }
+        NodeDialog& dialog = f.open(edit ? NodeDialog::Mode::Edit : NodeDialog::Mode::Add);
+        QCOMPARE(Option(dialog, "optItem")->isChecked(), item);
+        QCOMPARE(Option(dialog, "optMenu")->isChecked(), !item);
+        QCOMPARE(Option(dialog, "optMenu")->isEnabled(), !locked);
+        QCOMPARE(Option(dialog, "optItem")->isEnabled(), !locked);
+        if (edit) QCOMPARE(Name(dialog)->text() + " " + Url(dialog)->text(), QString("x www.x.org"));
+        Fill(dialog, "new", "www.new");
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(f.ws.tree.size(), std::size_t(edit ? 2 : empty ? 1 : 3));
+        const std::string record = std::string("new\r\n") + (item ? "2" : "1") + "\r\nwww.new\r\n";
+        QVERIFY(f.folder.read("default.mnu").find(record) != std::string::npos);
     }
 
-    void theLargeDisplayUsesBigIconsAndText() {
+    void linkEditsKeepOnePrefixAndEveryTypedCharacter() {
         Fixture f;
-        MenuBuilderPanel panel(f.ws);
-        QCOMPARE(Tree(panel)->iconSize(), QSize(16, 16));
-        QCOMPARE(Tree(panel)->font().pointSize(), 8);
-        panel.setLarge(true);
-        QCOMPARE(Tree(panel)->iconSize(), QSize(32, 32));
-        QVERIFY(Row(panel, "x")->icon(0).availableSizes().contains(QSize(32, 32)));
-        QCOMPARE(Tree(panel)->font().pointSize(), 12);
-        QCOMPARE(Rows(panel), QStringList({"A", " x", " y", "B"}));
-        panel.setLarge(false);
-        QCOMPARE(Tree(panel)->iconSize(), QSize(16, 16));
-        QCOMPARE(Tree(panel)->font().pointSize(), 8);
+        QLineEdit* url = Url(f.open());
+        url->setFocus();
+        struct Edit {
+            int at, length;      // the caret, or a selection, in "www.abc"
+            const char* keys;    // typed ("\b" Backspace, "\x7f" Delete)
+            const char* pasted;  // then pasted from the clipboard
+            const char* kept;
+        };
+        const Edit edits[] = {
+            {0, 7, "www.example.org", "", "www.example.org"},
+            {0, 7, "example.org", "", "www.example.org"},
+            {2, 0, "x", "", "www.xabc"},
+            {5, 0, "\bq", "", "www.qbc"},
+            {1, 0, "\x7f", "", "www.abc"},
+            {2, 4, "z", "", "www.zc"},
+            {0, 7, "", "https://www.example.org/x", "www.example.org/x"},
+            {7, 0, "\b\b\b", "www.example.org/x", "www.example.org/x"},
+        };
+        for (const Edit& edit : edits) {
+            url->setText("www.abc");
+            url->setSelection(edit.at, edit.length);
+            for (const char* key = edit.keys; *key; ++key)
+                *key == '\x7f' ? QTest::keyClick(url, Qt::Key_Delete) : QTest::keyClick(url, *key);
+            if (*edit.pasted) {
+                QGuiApplication::clipboard()->setText(edit.pasted);
+                url->paste();
+            }
+            QCOMPARE(url->text(), QString(edit.kept));
+        }
+        // Typing goes on at the caret the guard left.
+        url->setText("www.abc");
+        url->setSelection(0, 7);
+        QTest::keyClicks(url, "ab");
+        QTest::keyClick(url, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(url->text(), QString("www.abwww.example.org/x"));
+        QCOMPARE(url->cursorPosition(), 23);
+    }
+
+    void clickingOrTabbingIntoTheLinkTypesAfterThePrefix() {
+        Fixture f;
+        NodeDialog& dialog = f.open();
+        QTest::keyClicks(Name(dialog), "Music");
+        QTest::keyClick(Name(dialog), Qt::Key_Tab);
+        QVERIFY(Url(dialog)->hasFocus());
+        QTest::keyClicks(Url(dialog), "acme.com");
+        QCOMPARE(Url(dialog)->text(), QString("www.acme.com"));
+        QTest::mouseClick(Url(dialog), Qt::LeftButton, {}, QPoint(3, Url(dialog)->height() / 2));
+        QCOMPARE(Url(dialog)->cursorPosition(), 4);
+    }
+
+    // Enter in either box moves to the other with its text selected, then
+    // performs OK: refused, the user goes on in the other box.
+    void enterMovesToTheOtherBoxAndPerformsOk_data() {
+        QTest::addColumn<bool>("inName");
+        QTest::newRow("in the name, the link missing") << true;
+        QTest::newRow("in the link, the name missing") << false;
+    }
+    void enterMovesToTheOtherBoxAndPerformsOk() {
+        QFETCH(bool, inName);
+        Fixture f;
+        NodeDialog& dialog = f.open();
+        QLineEdit* from = inName ? Name(dialog) : Url(dialog);
+        QLineEdit* other = inName ? Url(dialog) : Name(dialog);
+        from->setText(inName ? "Home" : "www.h.org");
+        from->setFocus();
+        QTest::keyClick(from, inName ? Qt::Key_Return : Qt::Key_Enter);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(f.ws.tree.empty());
+        QVERIFY(other->hasFocus());
+        QCOMPARE(other->selectedText(), other->text());
+        QVERIFY(dialog.findChild<QLabel*>("lblRefusal")->isVisible());  // with the reason
+
+        QTest::keyClicks(other, "a");  // typed over the selection, in the link after the prefix
+        QTest::keyClick(other, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        const wk::MenuNode& added = f.ws.tree.node(f.ws.tree.menus().at(0));
+        QCOMPARE(added.label + " " + added.link, std::string(inName ? "Home www.a" : "a www.h.org"));
+    }
+
+    void closingWithoutOkAddsNothingButSaves_data() {
+        QTest::addColumn<int>("way");
+        QTest::newRow("close box") << 0;
+        QTest::newRow("Cancel") << 1;
+        QTest::newRow("Escape") << 2;
+    }
+    void closingWithoutOkAddsNothingButSaves() {
+        QFETCH(int, way);
+        Fixture f;
+        f.load("A\r\n1\r\nwww.a\r\n");
+        f.folder.write("default.mnu", "stale");
+        NodeDialog& dialog = f.open();
+        Name(dialog)->setText("B");
+        Url(dialog)->setText("www.b");
+        if (way == 0) QVERIFY(dialog.close());
+        if (way == 1) Press(dialog, "cmdCancel");
+        if (way == 2) QTest::keyClick(Name(dialog), Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(f.ws.tree.size(), std::size_t{1});
+        QCOMPARE(f.folder.read("default.mnu"), std::string("A\r\n1\r\nwww.a\r\n"));
+    }
+
+    void theWidthQuestionComesOnceAndTakesNoKeys_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("length");
+        QTest::newRow("Yes") << "cmdKeepLabel" << 100;
+        QTest::newRow("No") << "cmdCutLabel" << 95;
+        QTest::newRow("OK unanswered") << "cmdOK" << 100;
+    }
+    void theWidthQuestionComesOnceAndTakesNoKeys() {
+        QFETCH(QString, answer);
+        QFETCH(int, length);
+        Fixture f;
+        f.loadWideBar();
+        NodeDialog& dialog = f.open();
+        Url(dialog)->setText("www.n");
+        QTest::keyClicks(Name(dialog), "nnnnn");
+        QVERIFY(!WidthAsked(dialog));
+        QTest::keyClicks(Name(dialog), "n");  // the sixth character passes the room
+        QVERIFY(WidthAsked(dialog));
+        // Typing goes on into the label: neither N nor Backspace answers.
+        QTest::keyClicks(Name(dialog), QString(95, 'n') + "\b");
+        QCOMPARE(Name(dialog)->text(), QString(100, 'n'));
+        QVERIFY(Name(dialog)->hasFocus());
+        Press(dialog, answer.toLatin1().constData());
+        QVERIFY(f.prompt.asked.empty());
+        if (answer == "cmdOK") {
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(f.ws.tree.node(f.ws.tree.menus().at(1)).label, std::string(length, 'n'));
+            return;
+        }
+        QCOMPARE(Name(dialog)->text(), QString(length, 'n'));
+        QVERIFY(!WidthAsked(dialog));
+        QVERIFY(Name(dialog)->hasFocus());
+        QTest::keyClicks(Name(dialog), "nn");  // asked once a dialog
+        QVERIFY(!WidthAsked(dialog));
+    }
+
+    void onlyANewMenuIsMeasured_data() {
+        QTest::addColumn<bool>("edit");
+        QTest::newRow("edit") << true;
+        QTest::newRow("item option") << false;
+    }
+    void onlyANewMenuIsMeasured() {
+        QFETCH(bool, edit);
+        Fixture f;
+        f.loadWideBar();
+        NodeDialog& dialog = f.open(edit ? NodeDialog::Mode::Edit : NodeDialog::Mode::Add);
+        if (!edit) Option(dialog, "optItem")->setChecked(true);
+        Name(dialog)->end(false);
+        QTest::keyClicks(Name(dialog), "longer and longer");
+        QVERIFY(!WidthAsked(dialog));
+    }
+
+    void browseTurnsTheChosenPageIntoALink() {
+        Fixture f;
+        f.ws.status.siteRoot = "/srv/site/";
+        f.ws.status.siteUrl = "www.site.org ";
+        f.prompt.fileAnswers = {"/srv/site/news/today.html"};
+        NodeDialog& dialog = f.open();
+        Press(dialog, "cmdBrowse");
+        QCOMPARE(Url(dialog)->text(), QString("www.site.org/news/today.html"));
+        Press(dialog, "cmdBrowse");  // nothing chosen: the link stays
+        QCOMPARE(Url(dialog)->text(), QString("www.site.org/news/today.html"));
     }
 };
 

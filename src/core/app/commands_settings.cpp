@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/page.h"
 #include "app/settings.h"
 #include "ground/file_routines.h"
 #include "ground/file_system.h"
@@ -87,6 +88,12 @@ void SetCredits(Workspace& ws, bool on) {
 }
 
 void ToggleCredits(Workspace& ws) { SetCredits(ws, !ws.status.credits); }
+
+void SetProposalMethod(Workspace& ws, ProposalMethod method) {
+    ws.options.proposals = method;
+    SaveSetting(ws, kProposalsFile, std::string(ProposalMethodName(method)));
+    if (!ws.page.text.empty()) ProposeMeta(ws);
+}
 
 void AskCategory(Workspace& ws, const std::string& title, const std::string& promptText) {
     std::optional<std::string> answer = ws.prompt->inputBox(title, promptText);

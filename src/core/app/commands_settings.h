@@ -21,6 +21,9 @@ void SetCommitOption(Workspace& ws, int index, bool on);  // writes Options.abn
 void SetCommitOptions(Workspace& ws, const CommitOptions& options);
 void SetExpertMode(Workspace& ws, bool on);               // writes expert.sgt
 void SetCredits(Workspace& ws, bool on);                  // writes credits.sgt
+// Writes proposals.sgt and proposes the loaded page's keywords and
+// description again the chosen way (a description typed meanwhile goes).
+void SetProposalMethod(Workspace& ws, ProposalMethod method);
 void ToggleCredits(Workspace& ws);                        // status bar panel 6
 
 // Panel 1 and cmdCat: ask for the category; a non-empty answer replaces it.

@@ -65,27 +65,6 @@ bool WriteMenuFiles(Commit& c, const std::vector<MenuFile>& files) {
     return std::all_of(files.begin(), files.end(), [&](const MenuFile& file) { return WriteMenuFile(c, file); });
 }
 
-// The last menu node whose link leads to the page file.
-std::optional<NodeId> NodeLinkedTo(const Workspace& ws, const std::string& pagePath) {
-    std::optional<NodeId> found;
-    for (NodeId id : ws.tree.displayOrder())
-        if (LinkToLocalPath(ws.status.siteUrl, ws.status.siteRoot, ws.tree.node(id).link) == pagePath) found = id;
-    return found;
-}
-
-std::string LinkFolder(const std::string& link) {
-    const std::size_t last = link.find_last_of("/\\");
-    return last == std::string::npos ? std::string{} : link.substr(0, last + 1);
-}
-
-void RemoveOldPage(Commit& c, const std::string& oldPath, const std::string& newPath) {
-    FileSystem& fs = ActiveFileSystem();
-    // Names that differ in letter case alone may be one file on disk: that
-    // one is never deleted, as it may be the page just written.
-    if (oldPath.ends_with("shtml") || !fs.isFile(newPath) || EqualsNoCase(oldPath, newPath)) return;
-    if (!fs.remove(oldPath)) c.fail("The page was saved as " + newPath + " but " + oldPath + " could not be deleted");
-}
-
 // The page now lives under its .shtml name: the old file goes, the page box
 // names the new one, and the menu link that led to the old one follows it.
 // The include file is written again then, so the live menu never links to
@@ -93,15 +72,25 @@ void RemoveOldPage(Commit& c, const std::string& oldPath, const std::string& new
 void FinishMove(Commit& c, const std::string& newName) {
     const std::string oldPath = c.ws.page.path;
     const std::string newPath = FolderOfPath(oldPath) + newName;
-    RemoveOldPage(c, oldPath, newPath);
-    const std::optional<NodeId> linked = NodeLinkedTo(c.ws, oldPath);
+    if (OldFileGoes(oldPath, newPath) && ActiveFileSystem().isFile(newPath) && !ActiveFileSystem().remove(oldPath))
+        c.fail("The page was saved as " + newPath + " but " + oldPath + " could not be deleted");
+    const bool relinked = RelinkMovedPage(c.ws, oldPath, newName);
     LoadPage(c.ws, newPath);
-    if (!linked) return;
-    const std::string newLink = LinkFolder(c.ws.tree.node(*linked).link) + newName;
-    if (newLink == c.ws.tree.node(*linked).link) return;
-    c.ws.tree.setLink(*linked, newLink);
+    if (!relinked) return;
     ReportSettingWrite(c.ws, SaveMenuTree(c.ws.appFolder, c.ws.tree));
     WriteMenuFile(c, {kIncludeFile, MenuCapsule(c.ws)});
+}
+
+// "NAME already exists. Replace it?": a commit replaces no file but the page
+// itself unless the user says so; No writes and deletes nothing.
+bool MayReplace(Commit& c, const std::string& oldPath, const std::string& newPath) {
+    if (!ReplacesAnotherFile(oldPath, newPath) ||
+        c.ws.prompt->askYesNo("Replace File?", newPath + " already exists. Replace it?"))
+        return true;
+    c.result.ok = false;
+    c.result.declined = true;
+    c.result.errors.push_back(newPath + " already exists; nothing was written");
+    return false;
 }
 
 void SayMenuMissing(Commit& c, const std::string& oldPath) {
@@ -132,6 +121,42 @@ std::string MenuFolder(const Workspace& ws) {
     return root.empty() ? root : root + kMenuFolderName + kSeparator;
 }
 
+bool ReplacesAnotherFile(const std::string& pagePath, const std::string& newPath) {
+    FileSystem& fs = ActiveFileSystem();
+    if (newPath == pagePath || !(fs.isFile(newPath) || fs.isFolder(newPath))) return false;
+    return !fs.sameFile(pagePath, newPath);
+}
+
+bool OldFileGoes(const std::string& oldPath, const std::string& newPath) {
+    return !oldPath.ends_with("shtml") && !EqualsNoCase(oldPath, newPath);
+}
+
+namespace {
+
+// The last menu node whose link leads to the page file.
+std::optional<NodeId> NodeLinkedTo(const Workspace& ws, const std::string& pagePath) {
+    std::optional<NodeId> found;
+    for (NodeId id : ws.tree.displayOrder())
+        if (LinkToLocalPath(ws.status.siteUrl, ws.status.siteRoot, ws.tree.node(id).link) == pagePath) found = id;
+    return found;
+}
+
+std::string LinkFolder(const std::string& link) {
+    const std::size_t last = link.find_last_of("/\\");
+    return last == std::string::npos ? std::string{} : link.substr(0, last + 1);
+}
+
+}  // namespace
+
+bool RelinkMovedPage(Workspace& ws, const std::string& oldPath, const std::string& newName) {
+    const std::optional<NodeId> linked = NodeLinkedTo(ws, oldPath);
+    if (!linked) return false;
+    const std::string newLink = LinkFolder(ws.tree.node(*linked).link) + newName;
+    if (newLink == ws.tree.node(*linked).link) return false;
+    ws.tree.setLink(*linked, newLink);
+    return true;
+}
+
 CommitSettings CommitSettingsOf(const Workspace& ws) {
     CommitSettings s;
     s.options = ws.options.commit;
@@ -158,15 +183,19 @@ CommitResult CommitPage(Workspace& ws) {
     if (named && c.option(kOptCategory) && ws.status.category.empty())
         AskCategory(ws, "Empty Category", "Please enter the Category");
     const CommitSettings settings = CommitSettingsOf(ws);
-    if (!WriteMenuFiles(c, MenuFiles(settings))) return c.result;
+    const std::string folder = FolderOfPath(oldPath);
+    std::optional<CommittedPage> page;
     if (named) {
-        CommittedPage page = CommitPageText(ws.page.text, FileNameOfPath(oldPath), settings);
-        const std::string folder = FolderOfPath(oldPath);
-        if (!c.written(WritePageFile(folder, page.name, page.text))) return c.result;
-        ws.page.text = std::move(page.text);
-        c.result.writtenPath = folder + page.name;
-        if (c.option(kOptMenu)) FinishMove(c, page.name);
-        if (page.menuMissing) SayMenuMissing(c, oldPath);
+        page = CommitPageText(ws.page.text, FileNameOfPath(oldPath), settings);
+        if (!MayReplace(c, oldPath, folder + page->name)) return c.result;
+    }
+    if (!WriteMenuFiles(c, MenuFiles(settings))) return c.result;
+    if (page) {
+        if (!c.written(WritePageFile(folder, page->name, page->text, oldPath))) return c.result;
+        ws.page.text = std::move(page->text);
+        c.result.writtenPath = folder + page->name;
+        if (c.option(kOptMenu)) FinishMove(c, page->name);
+        if (page->menuMissing) SayMenuMissing(c, oldPath);
     }
     if (!anyOption && c.result.ok) SayNothingTicked(c, oldPath);
     return c.result;

@@ -4,8 +4,8 @@
 #include "ground/file_system.h"
 #include "markup/page_filter.h"
 #include "markup/scan.h"
-#include "meta/description.h"
 #include "meta/keywords.h"
+#include "meta/proposals.h"
 
 namespace wk {
 
@@ -22,15 +22,15 @@ void ReadPageCategory(Workspace& ws, CategoryQuestion question) {
     if (question == CategoryQuestion::AskNow) AskDeferredCategory(ws);
 }
 
-void ProposeMeta(Workspace& ws) {
-    ws.page.keywords = GenerateKeywords(ws.page.text);
-    ws.page.keywordEntries = FillKeywordList(ws.page.keywords);
-    Description description = GenerateDescription(ws.page.text);
-    ws.page.description = std::move(description.text);
-    ws.page.descriptionCandidates = description.candidateTexts();
-}
-
 }  // namespace
+
+void ProposeMeta(Workspace& ws) {
+    Proposals proposals = Propose(ws.page.text, ws.options.proposals);
+    ws.page.keywords = std::move(proposals.keywords);
+    ws.page.keywordEntries = FillKeywordList(ws.page.keywords);
+    ws.page.description = std::move(proposals.description);
+    ws.page.descriptionCandidates = std::move(proposals.candidates);
+}
 
 void LoadPage(Workspace& ws, const std::string& path, CategoryQuestion question) {
     ws.page.path = path;

@@ -20,6 +20,8 @@ enum class CategoryQuestion { AskNow, Defer };
 // category (when it has none and the Category option is on, asking for one
 // as question says) and proposes keywords and a description.
 void LoadPage(Workspace& ws, const std::string& path, CategoryQuestion question = CategoryQuestion::AskNow);
+// Proposes the loaded page's keywords and description the way the options say.
+void ProposeMeta(Workspace& ws);
 // The category question a deferred load left open, asked once.
 void AskDeferredCategory(Workspace& ws);
 // The page box: loads the typed path unless it is the current page already;

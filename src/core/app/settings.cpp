@@ -56,6 +56,13 @@ std::string ReadAnchorSetting(const std::string& appFolder) {
 
 std::string ReadFilterSetting(const std::string& appFolder) { return ReadWholeFile(appFolder, "filter.sgt"); }
 
+ProposalMethod ReadProposalsSetting(const std::string& appFolder) {
+    std::string text = ReadWholeFile(appFolder, kProposalsFile);
+    std::erase(text, '\r');
+    std::erase(text, '\n');
+    return ProposalMethodNamed(text).value_or(ProposalMethod::Classic);
+}
+
 CommitOptions OptionsFromText(const std::string& text) {
     CommitOptions options{};
     for (std::size_t k = 0; k < options.size() && k < text.size(); ++k) options[k] = text[k] == '1';

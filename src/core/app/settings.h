@@ -35,6 +35,9 @@ bool ReadCreditsSetting(const std::string& appFolder);
 bool ReadExpertSetting(const std::string& appFolder);
 std::string ReadAnchorSetting(const std::string& appFolder);  // empty: the default
 std::string ReadFilterSetting(const std::string& appFolder);  // empty: the default
+// proposals.sgt holds "classic" or "improved"; anything else is classic.
+inline constexpr const char* kProposalsFile = "proposals.sgt";
+ProposalMethod ReadProposalsSetting(const std::string& appFolder);
 CommitOptions OptionsFromText(const std::string& text);
 std::string OptionsText(const CommitOptions& options);
 

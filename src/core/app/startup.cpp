@@ -4,6 +4,7 @@
 #include "app/commands_settings.h"
 #include "app/commands_style.h"
 #include "app/settings.h"
+#include "app/tips.h"
 #include "menu/menu_file.h"
 #include "style/style_file.h"
 
@@ -13,6 +14,7 @@ void LoadSettings(Workspace& ws) {
     ws.options.commit = OptionsFromText(ReadWholeFile(ws.appFolder, "Options.abn"));
     ws.status.credits = ReadCreditsSetting(ws.appFolder);
     ws.options.expert = ReadExpertSetting(ws.appFolder);
+    ws.options.proposals = ReadProposalsSetting(ws.appFolder);
     if (std::string anchor = ReadAnchorSetting(ws.appFolder); !anchor.empty()) ws.options.anchor = anchor;
     if (std::string filter = ReadFilterSetting(ws.appFolder); !filter.empty()) {
         ws.options.filter = filter;
@@ -21,6 +23,7 @@ void LoadSettings(Workspace& ws) {
     if (FileExists(ws.appFolder, kBoilerplateFile)) ApplyBoilerplate(ws, ReadBoilerplate(ws.appFolder));
     LoadStyle(ws.appFolder, ws.style);
     LoadMenuTree(ws.appFolder, ws.tree);
+    ws.tips.setting = ReadTipsSetting(ws.appFolder);
 }
 
 StartupResult StartUp(Workspace& ws, const StartupHooks& hooks) {

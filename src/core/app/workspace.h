@@ -9,6 +9,7 @@
 #include "ground/prompt.h"
 #include "markup/commit_options.h"
 #include "menu/menu_tree.h"
+#include "meta/proposals.h"
 #include "style/designer.h"
 #include "style/style_set.h"
 
@@ -33,6 +34,7 @@ struct PageOptions {
     std::string filterTooltip = "Filter: All HTML Types";
     CommitOptions commit{};
     bool expert = false;
+    ProposalMethod proposals = ProposalMethod::Classic;  // proposals.sgt
 };
 
 // The page being worked on.
@@ -44,6 +46,15 @@ struct CurrentPage {
     std::string description;            // txtDescription
     std::vector<std::string> descriptionCandidates;  // cmbDescription
     bool categoryUnasked = false;  // it has no category, and none was asked for yet
+};
+
+// tip.sgt: missing on a first run; tips shown at start or not.
+enum class TipsSetting { Unset, On, Off };
+
+struct TipsState {
+    TipsSetting setting = TipsSetting::Unset;  // chkTip, mnuTips
+    bool greeted = false;  // the main window was active once: no tip greets the user again this run
+    int index = 0;         // the tip on display in the tips window
 };
 
 struct Workspace {
@@ -60,6 +71,8 @@ struct Workspace {
     PageOptions options;
     CurrentPage page;
     bool magnified = false;  // the magnifier's large display
+    TipsState tips;
+    int helpTopic = 0;  // what help opens at from the main window; the Topics entries change it
 
     // Said once to the user, then cleared by whoever shows it (status bar,
     // standard error): for example that settings cannot be saved.

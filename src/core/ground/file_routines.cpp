@@ -76,25 +76,39 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& folder, con
     return SplitLines(*text);
 }
 
-WriteOutcome WriteWholeFile(const std::string& folder, const std::string& name, const std::string& text) {
+namespace {
+
+WriteOutcome WriteFileLike(const std::string& folder, const std::string& name, const std::string& bytes,
+                           const std::string& likeFile) {
     const std::string dir = NormaliseFolder(folder);
     if (dir.empty() || name.empty()) return {false, "No folder or file name given for " + name};
     FileSystem& fs = ActiveFileSystem();
     if (!fs.isFolder(dir) && !fs.createFolder(dir)) return {false, "Cannot create the folder " + dir};
     WriteOutcome outcome;
-    outcome.ok = fs.writeAtomic(dir + name, text + kLineEnd, outcome.error);
+    outcome.ok = fs.writeAtomic(dir + name, bytes, likeFile.empty() ? dir + name : likeFile, outcome.error);
     return outcome;
 }
 
-WriteOutcome WritePageFile(const std::string& folder, const std::string& name, const std::string& text) {
-    // WriteWholeFile ends every file with CR LF; the page's own final line
-    // break is taken off so that it stands in its place.
+}  // namespace
+
+WriteOutcome WriteWholeFile(const std::string& folder, const std::string& name, const std::string& text) {
+    return WriteFileLike(folder, name, text + kLineEnd, {});
+}
+
+std::string PageFileBytes(const std::string& text) {
+    // Every file written ends with CR LF; the page's own final line break is
+    // taken off so that it stands in its place.
     std::size_t end = text.size();
     if (text.ends_with(kLineEnd))
         end -= 2;
     else if (text.ends_with("\n") || text.ends_with("\r"))
         end -= 1;
-    return WriteWholeFile(folder, name, text.substr(0, end));
+    return text.substr(0, end) + kLineEnd;
+}
+
+WriteOutcome WritePageFile(const std::string& folder, const std::string& name, const std::string& text,
+                           const std::string& likeFile) {
+    return WriteFileLike(folder, name, PageFileBytes(text), likeFile);
 }
 
 std::string FileNameOfPath(const std::string& path) {

@@ -38,8 +38,12 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& folder, con
 WriteOutcome WriteWholeFile(const std::string& folder, const std::string& name, const std::string& text);
 // Writes a page's text atomically, ending it with one line break: a text that
 // already ends with one is not given another, so a page committed again does
-// not grow.
-WriteOutcome WritePageFile(const std::string& folder, const std::string& name, const std::string& text);
+// not grow. The file takes the permissions of likeFile (the page's old file)
+// when one is named, else keeps its own.
+WriteOutcome WritePageFile(const std::string& folder, const std::string& name, const std::string& text,
+                           const std::string& likeFile = {});
+// The bytes WritePageFile writes for a page's text.
+std::string PageFileBytes(const std::string& text);
 // Splits text into lines as ReadLines does.
 std::vector<std::string> SplitLines(const std::string& text);
 

@@ -5,8 +5,11 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <set>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace wk {
 namespace {
@@ -19,7 +22,7 @@ std::string SystemError(const std::string& what, const std::string& path) {
     return what + " " + path + ": " + std::strerror(errno);
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
+bool WriteAll(int fd, std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -30,6 +33,59 @@ bool WriteAll(int fd, const std::string& bytes) {
         done += static_cast<std::size_t>(n);
     }
     return true;
+}
+
+// The permission bits (and group) a replacing file takes: likeFile's when it
+// exists, else those of a new file under the umask.
+void TakeAttributes(int fd, const std::string& likeFile) {
+    struct stat st {};
+    if (!likeFile.empty() && ::stat(likeFile.c_str(), &st) == 0) {
+        ::fchmod(fd, st.st_mode & 07777);
+        // Only a group the user belongs to can be set; otherwise the new file keeps its own.
+        const int grouped = ::fchown(fd, static_cast<uid_t>(-1), st.st_gid);
+        static_cast<void>(grouped);
+        return;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+}
+
+enum class Flush { Now, Later };
+
+// Fills a new temporary file beside path (named in temporary) and gives it
+// likeFile's attributes; fill answers why it failed, or nothing. On failure
+// the temporary file is gone.
+template <typename Fill>
+bool FillTemporary(const std::string& path, const std::string& likeFile, Flush flush, std::string& temporary,
+                   std::string& error, Fill fill) {
+    temporary = path + ".wk-tmp-XXXXXX";
+    int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        error = SystemError("Cannot create a temporary file beside", path);
+        return false;
+    }
+    TakeAttributes(fd, likeFile);
+    std::string failed = fill(fd);
+    if (failed.empty() && flush == Flush::Now && ::fsync(fd) != 0) failed = SystemError("Cannot write", path);
+    if (::close(fd) != 0 && failed.empty()) failed = SystemError("Cannot write", path);
+    if (failed.empty()) return true;
+    error = failed;
+    ::unlink(temporary.c_str());
+    return false;
+}
+
+// A temporary file filled, then renamed over path: the target is untouched
+// when any step fails.
+template <typename Fill>
+bool ReplaceThroughTemporary(const std::string& path, const std::string& likeFile, Flush flush, std::string& error,
+                             Fill fill) {
+    std::string temporary;
+    if (!FillTemporary(path, likeFile, flush, temporary, error, fill)) return false;
+    if (std::rename(temporary.c_str(), path.c_str()) == 0) return true;
+    error = SystemError("Cannot replace", path);
+    ::unlink(temporary.c_str());
+    return false;
 }
 
 }  // namespace
@@ -61,41 +117,24 @@ bool DiskFileSystem::canRead(const std::string& path) {
     return !isDirectory;
 }
 
-bool DiskFileSystem::writeAtomic(const std::string& path, const std::string& bytes, std::string& error) {
-    std::string temp = path + ".wk-tmp-XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        error = SystemError("Cannot create a temporary file beside", path);
-        return false;
-    }
-    // Keep the permissions of the file being replaced; new files get the usual ones.
-    struct stat st {};
-    mode_t mode = 0666;
-    if (::stat(path.c_str(), &st) == 0) {
-        mode = st.st_mode & 07777;
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
-    }
-    ::fchmod(fd, mode);
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
-        error = SystemError("Cannot write", path);
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return false;
-    }
-    if (::close(fd) != 0) {
-        error = SystemError("Cannot write", path);
-        ::unlink(temp.c_str());
-        return false;
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        error = SystemError("Cannot replace", path);
-        ::unlink(temp.c_str());
-        return false;
-    }
-    return true;
+bool DiskFileSystem::writeAtomic(const std::string& path, const std::string& bytes, const std::string& likeFile,
+                                 std::string& error) {
+    return ReplaceThroughTemporary(path, likeFile, Flush::Now, error, [&](int fd) {
+        return WriteAll(fd, bytes) ? std::string{} : SystemError("Cannot write", path);
+    });
+}
+
+bool DiskFileSystem::writeTemporary(const std::string& path, const std::string& bytes, const std::string& likeFile,
+                                    std::string& temporary, std::string& error) {
+    return FillTemporary(path, likeFile, Flush::Later, temporary, error, [&](int fd) {
+        return WriteAll(fd, bytes) ? std::string{} : SystemError("Cannot write", path);
+    });
+}
+
+bool DiskFileSystem::rename(const std::string& from, const std::string& to, std::string& error) {
+    if (std::rename(from.c_str(), to.c_str()) == 0) return true;
+    error = SystemError("Cannot move " + from + " to", to);
+    return false;
 }
 
 bool DiskFileSystem::append(const std::string& path, const std::string& bytes) {
@@ -126,26 +165,84 @@ bool DiskFileSystem::isFile(const std::string& path) {
     return fs::is_regular_file(path, ec);
 }
 
+bool DiskFileSystem::removeFolder(const std::string& path) { return ::rmdir(path.c_str()) == 0; }
+
+bool DiskFileSystem::sameFile(const std::string& a, const std::string& b) {
+    struct stat first {}, second {};
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
+std::optional<std::uint64_t> DiskFileSystem::size(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
 bool DiskFileSystem::copyFile(const std::string& from, const std::string& to, std::string& error) {
-    std::optional<std::string> bytes = read(from);
-    if (!bytes) {
+    const int in = ::open(from.c_str(), O_RDONLY);
+    if (in < 0) {
         error = SystemError("Cannot read", from);
         return false;
     }
-    return writeAtomic(to, *bytes, error);
+    const bool copied = ReplaceThroughTemporary(to, from, Flush::Later, error, [&](int out) {
+        // The kernel copies without a trip through this process where the
+        // file system lets it; otherwise the bytes go through a buffer.
+        for (ssize_t n; (n = ::copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0)) != 0;) {
+            if (n > 0 || errno == EINTR) continue;
+            if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP) break;
+            return SystemError("Cannot copy " + from + " to", to);
+        }
+        std::vector<char> buffer(1 << 16);
+        while (true) {
+            const ssize_t n = ::read(in, buffer.data(), buffer.size());
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) return SystemError("Cannot read", from);
+            if (n == 0) return std::string{};
+            if (!WriteAll(out, std::string_view(buffer.data(), static_cast<std::size_t>(n))))
+                return SystemError("Cannot write", to);
+        }
+    });
+    ::close(in);
+    return copied;
 }
 
-std::vector<FolderEntry> DiskFileSystem::list(const std::string& folder) {
-    std::vector<FolderEntry> entries;
+bool DiskFileSystem::flush(const std::vector<std::string>& paths, std::string& error) {
+    std::set<dev_t> flushed;
+    for (const std::string& path : paths) {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0 || flushed.count(st.st_dev)) continue;
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        if (fd < 0 || ::syncfs(fd) != 0) {
+            error = SystemError("Cannot write to the disk that holds", path);
+            if (fd >= 0) ::close(fd);
+            return false;
+        }
+        ::close(fd);
+        flushed.insert(st.st_dev);
+    }
+    return true;
+}
+
+bool DiskFileSystem::list(const std::string& folder, std::vector<FolderEntry>& entries, std::string& error) {
+    entries.clear();
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+    fs::directory_iterator it(folder, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         FolderEntry e;
-        e.name = entry.path().filename().string();
-        e.isFolder = entry.is_directory(ec);
-        if (!e.isFolder) e.size = entry.file_size(ec);
+        e.name = it->path().filename().string();
+        std::error_code kindError;
+        const fs::file_status target = it->status(kindError);  // through a link
+        if (fs::is_directory(target))
+            e.kind = it->is_symlink(kindError) ? FolderEntry::Kind::Other : FolderEntry::Kind::Folder;
+        else if (fs::is_regular_file(target))
+            e.size = it->file_size(kindError);
+        else
+            e.kind = FolderEntry::Kind::Other;
         entries.push_back(std::move(e));
     }
-    return entries;
+    if (ec) error = "Cannot list the folder " + folder + ": " + ec.message();
+    return !ec;
 }
 
 FileSystem& ActiveFileSystem() {

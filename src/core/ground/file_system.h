@@ -9,9 +9,13 @@
 namespace wk {
 
 struct FolderEntry {
+    // A link to a folder is Other, never Folder, so a walk cannot follow it
+    // out of the site or round a loop; so are links that lead nowhere,
+    // devices and pipes. A link to a file is a File.
+    enum class Kind { File, Folder, Other };
     std::string name;
-    bool isFolder = false;
-    std::uint64_t size = 0;
+    Kind kind = Kind::File;
+    std::uint64_t size = 0;  // files only
 };
 
 class FileSystem {
@@ -23,15 +27,39 @@ public:
     virtual bool canRead(const std::string& path) = 0;
     // Replaces the file atomically: a temporary file in the same folder is
     // written, flushed and renamed over the target. On failure the target is
-    // untouched and error says what went wrong.
-    virtual bool writeAtomic(const std::string& path, const std::string& bytes, std::string& error) = 0;
+    // untouched and error says what went wrong. The file takes the permission
+    // bits, and the group where the user may set it, of likeFile when that
+    // exists (a page saved under a new name keeps its old file's), else the
+    // usual ones of a new file.
+    virtual bool writeAtomic(const std::string& path, const std::string& bytes, const std::string& likeFile,
+                             std::string& error) = 0;
+    // The first half of writeAtomic, for writes made durable together: bytes
+    // go to a new temporary file beside path (named in temporary) with
+    // likeFile's attributes, not yet flushed; flush, then rename, complete it.
+    virtual bool writeTemporary(const std::string& path, const std::string& bytes, const std::string& likeFile,
+                                std::string& temporary, std::string& error) = 0;
+    // Moves a file to another name, replacing a file there; on failure both stay as they were.
+    virtual bool rename(const std::string& from, const std::string& to, std::string& error) = 0;
     virtual bool append(const std::string& path, const std::string& bytes) = 0;
     virtual bool remove(const std::string& path) = 0;
+    // Removes an empty folder.
+    virtual bool removeFolder(const std::string& path) = 0;
     virtual bool createFolder(const std::string& path) = 0;
     virtual bool isFolder(const std::string& path) = 0;
     virtual bool isFile(const std::string& path) = 0;
+    // Both paths name one file (a second name, or letter case on a disk that ignores it).
+    virtual bool sameFile(const std::string& a, const std::string& b) = 0;
+    virtual std::optional<std::uint64_t> size(const std::string& path) = 0;
+    // Copies the file through a temporary file renamed into place, keeping its
+    // permission bits, without holding it in memory. Not flushed: flush does
+    // that once for a whole backup.
     virtual bool copyFile(const std::string& from, const std::string& to, std::string& error) = 0;
-    virtual std::vector<FolderEntry> list(const std::string& folder) = 0;
+    // Writes everything written so far to the disks that hold the paths, once
+    // for each disk.
+    virtual bool flush(const std::vector<std::string>& paths, std::string& error) = 0;
+    // The folder's entries in the order the file system gives them; false,
+    // with error naming the folder, when it cannot be listed.
+    virtual bool list(const std::string& folder, std::vector<FolderEntry>& entries, std::string& error) = 0;
 };
 
 // The real disk.
@@ -39,14 +67,22 @@ class DiskFileSystem : public FileSystem {
 public:
     std::optional<std::string> read(const std::string& path) override;
     bool canRead(const std::string& path) override;
-    bool writeAtomic(const std::string& path, const std::string& bytes, std::string& error) override;
+    bool writeAtomic(const std::string& path, const std::string& bytes, const std::string& likeFile,
+                     std::string& error) override;
+    bool writeTemporary(const std::string& path, const std::string& bytes, const std::string& likeFile,
+                        std::string& temporary, std::string& error) override;
+    bool rename(const std::string& from, const std::string& to, std::string& error) override;
     bool append(const std::string& path, const std::string& bytes) override;
     bool remove(const std::string& path) override;
+    bool removeFolder(const std::string& path) override;
     bool createFolder(const std::string& path) override;
     bool isFolder(const std::string& path) override;
     bool isFile(const std::string& path) override;
+    bool sameFile(const std::string& a, const std::string& b) override;
+    std::optional<std::uint64_t> size(const std::string& path) override;
     bool copyFile(const std::string& from, const std::string& to, std::string& error) override;
-    std::vector<FolderEntry> list(const std::string& folder) override;
+    bool flush(const std::vector<std::string>& paths, std::string& error) override;
+    bool list(const std::string& folder, std::vector<FolderEntry>& entries, std::string& error) override;
 };
 
 FileSystem& ActiveFileSystem();

@@ -18,6 +18,9 @@ std::size_t FindLastNoCase(std::string_view haystack, std::string_view needle);
 
 // Every occurrence replaced in one left-to-right pass.
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+// Every occurrence of needle (letter case ignored) removed in one
+// left-to-right pass; how many were.
+std::size_t EraseAllNoCase(std::string& text, std::string_view needle);
 
 // The text without its leading and trailing plain spaces (tabs and others stay).
 std::string TrimSpaces(std::string_view text);

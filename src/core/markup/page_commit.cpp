@@ -24,8 +24,8 @@ CommittedPage CommitPageText(std::string_view page, const std::string& fileName,
         WriteMetaTag(text, "copyright", settings.copyright);
     }
     if (on[kOptMenu]) {
-        AddStyleImport(text);
-        InsertAtAnchor(text, settings.anchor, IncludeDirective());
+        committed.importAdded = AddStyleImport(text);
+        committed.includeAdded = InsertAtAnchor(text, settings.anchor, IncludeDirective());
         committed.menuMissing = FindNoCase(text, IncludeDirective()) == std::string::npos;
     }
     if (on[kOptKeywords]) WriteMetaTag(text, "keywords", settings.keywords);

@@ -42,6 +42,8 @@ struct CommittedPage {
     // The Menu option is on, yet no include directive stands in the page:
     // the anchor tag was not found.
     bool menuMissing = false;
+    bool includeAdded = false;  // the page had no include directive, and has it now
+    bool importAdded = false;   // the same for the style import
     std::vector<MenuFile> menuFiles;  // what the menu folder gets; none with the Menu option off
 };
 

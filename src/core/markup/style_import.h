@@ -12,7 +12,8 @@ inline constexpr std::string_view kStyleImport = "<!--@import \"/_/0.css\";-->";
 // Puts the style import into the page's style element, in place: a bare
 // <style> in the head becomes the typed style tag; a typed style element gets
 // the import directly after its opening tag unless the head already holds
-// it; a head without one gets a new style element before "</head>".
-void AddStyleImport(std::string& page);
+// it; a head without one gets a new style element before "</head>". True
+// when the import was added.
+bool AddStyleImport(std::string& page);
 
 }  // namespace wk

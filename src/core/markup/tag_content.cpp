@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "ground/text.h"
 #include "markup/scan.h"
 
@@ -11,12 +9,14 @@ std::string_view IncludeDirective() {
 
 std::string ExtractTagContent(std::string_view page, std::string_view tag) {
     const std::string opening = "<" + std::string(tag);
-    const std::size_t spaced = FindNoCase(page, opening + " ");
-    const std::size_t bare = FindNoCase(page, opening + ">");
-    // Each form ends at the first ">" after its "<", so the form that starts
-    // first also ends first (or at the same ">", where the bare form wins).
-    const std::size_t start = std::min(spaced, bare);
-    if (start == std::string_view::npos) return {};
+    // The first opening of either form, bare "<tag>" or spaced "<tag ...>":
+    // a search that stops there, where looking for each form apart would
+    // pass over the whole page for the form it does not have.
+    std::size_t start = FindNoCase(page, opening);
+    while (start != std::string_view::npos && start + opening.size() < page.size() &&
+           page[start + opening.size()] != ' ' && page[start + opening.size()] != '>')
+        start = FindNoCase(page, opening, start + 1);
+    if (start == std::string_view::npos || start + opening.size() >= page.size()) return {};
     const std::size_t end = page.find('>', start);
     if (end == std::string_view::npos) return {};
     const std::size_t contentStart = end + 1;

@@ -67,9 +67,10 @@ std::string KeywordList(std::vector<WordEntry> table) {
     return list;
 }
 
-// Cut to the cap, then back to the last comma so the list ends with a whole
-// keyword. A first keyword longer than the cap leaves no comma: no part of it
-// is a word of the page, so the list is then empty.
+}  // namespace
+
+// A first keyword longer than the cap leaves no comma: no part of it is a
+// word of the page, so the list is then empty.
 std::string CapKeywordList(std::string list) {
     if (list.size() <= kKeywordListCap) return list;
     list.resize(kKeywordListCap);
@@ -78,14 +79,14 @@ std::string CapKeywordList(std::string list) {
     return list;
 }
 
-}  // namespace
-
-int WordWeight(std::string_view word) {
+double LetterRarity(std::string_view word) {
     double sum = 0;
     for (const char c : word)
         if (const double value = LetterValue(c); value > 0) sum += kWeightConstant / value;
-    return static_cast<int>(std::floor(sum));
+    return sum;
 }
+
+int WordWeight(std::string_view word) { return static_cast<int>(std::floor(LetterRarity(word))); }
 
 std::string GenerateKeywords(std::string_view page) {
     const std::string text = AsciiLowerCase(ExtractPlainText(ExtractTagContent(page, "body")));

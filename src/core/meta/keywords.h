@@ -10,8 +10,14 @@ namespace wk {
 // Longest keyword list the generator proposes.
 inline constexpr std::size_t kKeywordListCap = 1024;
 
-// The rarity weight of a word: the sum of 5.7 / letter frequency, rounded down.
+// The sum of 5.7 / letter frequency over a word's letters a to z.
+double LetterRarity(std::string_view word);
+// The rarity weight of a word: its letter rarity rounded down.
 int WordWeight(std::string_view word);
+
+// Cut to the cap, then back to the last comma, so the list ends with a whole
+// keyword and holds at most 1023 characters.
+std::string CapKeywordList(std::string list);
 
 // The comma-separated keyword list (no spaces) for a page's body text. A list
 // longer than the cap is cut to the cap and then back to before its last

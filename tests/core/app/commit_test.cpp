@@ -80,6 +80,8 @@ TEST_F(CommitTest, ThePageIsSavedUnderItsFirstNamePartWithShtmlAndTheOldFileGoes
         {"index.HTML", "index.shtml", false},
     };
     for (const Case& c : cases) {
+        // A file of the new name other than the page is replaced only on Yes.
+        if (site.exists(c.written) && std::string(c.written) != c.loaded) prompt.yesNoAnswers.push_back(true);
         LoadJazz(c.loaded);
         const CommitResult result = CommitPage(ws);
         EXPECT_EQ(result.writtenPath, site.file(c.written)) << c.loaded;
@@ -92,6 +94,26 @@ TEST_F(CommitTest, ThePageIsSavedUnderItsFirstNamePartWithShtmlAndTheOldFileGoes
     files.insert(files.end(),
                  {"index.SHTML", "index.shtml", "my.shtml", "old.page.shtml", "old.shtml", "readme.shtml"});
     EXPECT_EQ(FilesIn(site.path()), files);
+}
+
+TEST_F(CommitTest, ANewNameTakenByAnotherFileIsReplacedOnlyOnYesAndNoWritesNothing) {
+    LoadJazz("x.a.htm");
+    CommitPage(ws);
+    Load("x.b.htm", "<p>b</p>");
+    const std::string taken = site.read("x.shtml");
+    FailingFileSystem disk;
+    FileSystemOverride use(disk);
+    const CommitResult declined = CommitPage(ws);
+    EXPECT_TRUE(declined.declined);
+    EXPECT_FALSE(declined.ok);
+    EXPECT_EQ(prompt.asked.back().text, site.file("x.shtml") + " already exists. Replace it?");
+    EXPECT_EQ(disk.writes, 0);
+    EXPECT_EQ(site.read("x.shtml"), taken);
+    EXPECT_EQ(site.read("x.b.htm"), "<p>b</p>");
+    prompt.yesNoAnswers.push_back(true);
+    EXPECT_TRUE(CommitPage(ws).ok);
+    EXPECT_FALSE(site.exists("x.b.htm"));
+    EXPECT_NE(site.read("x.shtml").find("<p>b</p>"), std::string::npos);
 }
 
 TEST_F(CommitTest, CancelledCategoryPromptsWriteAnEmptyCategory) {

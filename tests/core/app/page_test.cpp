@@ -4,6 +4,7 @@
 #include "markup/page_filter.h"
 #include "commit_fixture.h"
 #include "app/commit.h"
+#include "app/settings.h"
 #include "markup/page_name.h"
 
 namespace wk::test {
@@ -113,6 +114,27 @@ TEST_F(CommitTest, WithoutTheMenuOptionNoLinkChanges) {
 
     EXPECT_EQ(ws.tree.node(node).link, "www.acme.com/jazz.html");
     EXPECT_FALSE(app.exists("default.mnu"));
+}
+
+TEST_F(CommitTest, TheProposalsOptionIsStoredProposesTheLoadedPageAgainAndIsWhatACommitWrites) {
+    SetOptions("00010");
+    Load("jazz.html", "<html><head></head><body><nav>Home. Shop.</nav><p>Welcome. Our shop sells jazz records.</p>"
+                      "</body></html>");
+    EXPECT_EQ(ws.page.description.rfind("Home. Shop. Welcome.", 0), 0u) << ws.page.description;
+    SetProposalMethod(ws, ProposalMethod::Improved);
+    EXPECT_EQ(app.read("proposals.sgt"), "improved\r\n");
+    EXPECT_EQ(ws.page.description, "Our shop sells jazz records.");
+    CommitPage(ws);
+    EXPECT_NE(site.read("jazz.shtml").find("<meta name=\"description\" content=\"Our shop sells jazz records.\">"),
+              std::string::npos);
+    // Read at start-up; anything but the two names is classic.
+    const std::pair<const char*, ProposalMethod> files[] = {{"improved\r\n", ProposalMethod::Improved},
+                                                            {"classic", ProposalMethod::Classic},
+                                                            {"Improved\r\n", ProposalMethod::Classic}};
+    for (const auto& [text, method] : files) {
+        app.write("proposals.sgt", text);
+        EXPECT_EQ(ReadProposalsSetting(app.path()), method) << text;
+    }
 }
 
 }  // namespace

@@ -27,7 +27,16 @@ TEST(FindNoCase, AgreesWithComparingAtEveryPosition) {
         return t;
     };
     for (int round = 0; round < 20000; ++round) {
-        const std::string hay = text(40), needle = text(4);
+        // Every tenth a long text and a long needle, which are searched by
+        // skipping ahead: a piece of the text in other letter case, or not.
+        const bool skipping = round % 10 == 0;
+        const std::string hay = text(skipping ? 700 : 40);
+        std::string needle = text(4);
+        if (skipping && hay.size() > 20) {
+            needle = hay.substr(random() % (hay.size() - 20), 8 + random() % 12);
+            for (char& c : needle) c = random() % 2 ? AsciiLower(c) : static_cast<char>(std::toupper(c));
+            if (round % 20 == 0) needle.back() = '/';
+        }
         const std::size_t from = random() % (hay.size() + 2);
         const std::size_t expected =
             needle.empty() && from <= hay.size() ? from : NaiveFind(hay, needle, from, false);

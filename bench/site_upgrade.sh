@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Times `webkestrane upgrade` of a copy of the python3.11-doc site (BoilerPlate,
+# Menu, Keywords and Description on) against its floor: `cp -r` of the folder
+# (the backup) plus one `sed -i` over its pages, side by side, and reports the
+# upgrade's peak memory. Usage: bench/site_upgrade.sh [PATH/TO/webkestrane]
+# (RUNS=3).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+program=$(realpath "${1:-$root/build/webkestrane}")
+site=/usr/share/doc/python3.11/html
+runs=${RUNS:-3}
+
+missing=()
+[ -d "$site" ] || missing+=(python3.11-doc)
+[ -x /usr/bin/time ] || missing+=(time)
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get -o DPkg::Lock::Timeout=600 update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends \
+    "${missing[@]}"
+fi
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+include='<!--#include virtual="/_/_Tollivance_Web_Kestrane_Menu_System.mnu"--><!--/#include-->'
+
+# Both start from the same fresh copy of the site, flushed to the disk as a
+# real site is: the floor copies it (the backup) and rewrites its pages in place.
+fresh_site() {
+  rm -rf "$scratch/site" "$scratch"/site*.baq "$scratch/copy" "$scratch/app"
+  cp -r "$site" "$scratch/site"
+  sync
+}
+
+# Runs the command under /usr/bin/time; measured prints its wall-clock
+# seconds, CPU seconds (user + system) and peak memory in MB.
+timed() { /usr/bin/time -f '%e %U %S %M' -o "$scratch/time" "$@"; }
+measured() { awk '{ printf "%.2f %.2f %d", $1, $2 + $3, $4 / 1024 }' "$scratch/time"; }
+
+floor() {
+  fresh_site
+  timed bash -c 'cp -r "$1/site" "$1/copy" &&
+    find "$1/site" -name "*.html" -exec sed -i "s|<body>|<body>$2|" {} +' floor "$scratch" "$include"
+  measured
+  echo
+}
+
+upgrade() {
+  fresh_site
+  mkdir "$scratch/app"
+  local w=("$program" --app-folder "$scratch/app")
+  "${w[@]}" boilerplate set www.python.test "Python Software Foundation" "Docs" "PSF 2023" "$scratch/site" >/dev/null
+  "${w[@]}" options set --commit 11110 >/dev/null
+  "${w[@]}" menu add menu Library www.python.test/library/index.html >/dev/null
+  timed "${w[@]}" upgrade >"$scratch/summary"
+  measured
+  echo " $(sed -n 's/^pages changed: //p' "$scratch/summary") $(grep -c '^skipped:' "$scratch/summary")"
+}
+
+echo "run | floor wall (s) | floor CPU (s) | upgrade wall (s) | upgrade CPU (s) | wall ratio | CPU ratio |" \
+  "peak memory (MB) | changed | skipped"
+for run in $(seq "$runs"); do
+  read -r fw fc _ < <(floor)
+  read -r uw uc mb changed skipped < <(upgrade)
+  awk -v r="$run" -v fw="$fw" -v fc="$fc" -v uw="$uw" -v uc="$uc" -v m="$mb" -v c="$changed" -v s="$skipped" \
+    'BEGIN { printf "%s | %.2f | %.2f | %.2f | %.2f | %.2f | %.2f | %s | %s | %s\n",
+                    r, fw, fc, uw, uc, uw / fw, uc / fc, m, c, s }'
+done

@@ -1,0 +1,161 @@
+#include "app/site_operation.h"
+
+#include <vector>
+
+#include "app/site_run.h"
+#include "ground/file_routines.h"
+#include "ground/file_system.h"
+#include "ground/text.h"
+#include "markup/menu_removal.h"
+#include "markup/page_commit.h"
+#include "site/backup.h"
+#include "site/staged_writes.h"
+
+namespace wk {
+namespace {
+
+using Step = std::string (*)(SiteRun&);
+
+std::string Analyse(SiteRun& run, SitePass selecting) {
+    return WalkSiteFolder(run.root, selecting, run.pattern, [&](const SiteFile& file) {
+        CountFile(run.figures, file.size);
+        run.view.showFigures(run.figures);
+        return std::string{};
+    });
+}
+
+std::string AnalyseSite(SiteRun& run) { return Analyse(run, SitePass::AnalyseSite); }
+std::string AnalyseMarkup(SiteRun& run) { return Analyse(run, SitePass::AnalyseMarkup); }
+// The removal also strips every .shtml page: measured against the markup
+// alone, its bar would pass 100% long before the end.
+std::string AnalysePagesToStrip(SiteRun& run) { return Analyse(run, SitePass::RemoveMenus); }
+
+std::string WeighPages(SiteRun& run) {
+    return WalkSiteFolder(run.root, SitePass::WeighPages, run.pattern, [&](const SiteFile& file) {
+        run.processedBytes += file.size;
+        return std::string{};
+    });
+}
+
+std::string BackUpSite(SiteRun& run) {
+    if (run.options.dryRun) return {};
+    FileSystem& fs = ActiveFileSystem();
+    const std::string folder = FreshBackupFolder(run.root, run.stamp);
+    if (folder.empty()) return "The site folder " + run.root + " has no parent folder to hold its backup";
+    if (!fs.createFolder(folder)) return "Cannot create the backup folder " + folder;
+    std::string stop = WalkSiteFolder(run.root, SitePass::Backup, run.pattern, [&](const SiteFile& file) {
+        run.count(file);
+        std::string error = BackUpFile(file, run.root, folder);
+        run.showBar(SitePass::Backup);
+        return error;
+    });
+    if (stop.empty()) fs.flush({folder}, stop);
+    if (!stop.empty()) {
+        RemoveBackupFolder(folder);
+        return stop + ". No page was changed; the incomplete backup was removed";
+    }
+    run.summary.backupFolder = folder;
+    return {};
+}
+
+// Between the backup and the analysis of the pages, so that analysis is the
+// reference of the removal's or upgrade's progress, and its time remaining
+// is estimated from the pages' own pace.
+std::string ClearFigures(SiteRun& run) {
+    run.measuredFrom = std::chrono::steady_clock::now();
+    run.processedBytes = run.processedFiles = 0;
+    run.figures = {};
+    run.view.showFigures(run.figures);
+    return {};
+}
+
+// The menu's own files go before the pages are stripped. Failures are
+// passed over: a missing folder, or a subfolder that keeps it.
+std::string DeleteMenuFolder(SiteRun& run) {
+    if (run.options.dryRun) return {};
+    FileSystem& fs = ActiveFileSystem();
+    const std::string folder = run.root + kMenuFolderName + kSeparator;
+    std::vector<FolderEntry> entries;
+    std::string error;
+    if (!fs.list(folder, entries, error)) return {};
+    for (const FolderEntry& entry : entries)
+        if (entry.kind != FolderEntry::Kind::Folder) fs.remove(folder + entry.name);
+    fs.removeFolder(folder);
+    return {};
+}
+
+std::string HowStripped(const MenuRemoval& removed) {
+    if (removed.includes && removed.imports) return "include removed, style import removed";
+    return removed.includes ? "include removed" : "style import removed";
+}
+
+// Only a page that holds the include or the import is written, with exactly
+// the bytes that are left.
+std::string RemoveMenus(SiteRun& run) {
+    StagedWrites writes;
+    std::string stop = WalkSiteFolder(run.root, SitePass::RemoveMenus, run.pattern, [&](const SiteFile& file) {
+        run.count(file);
+        std::optional<std::string> page = ActiveFileSystem().read(file.path());
+        std::string error;
+        if (!page) {
+            run.skipped(file, "cannot be read");
+        } else if (const MenuRemoval removed = RemoveMenuFromPage(*page); !removed.any()) {
+        } else if (run.options.dryRun) {
+            run.changed(file, HowStripped(removed));
+        } else {
+            error = writes.write(file.path(), *page, file.path(), [&run, file, removed] {
+                run.changed(file, HowStripped(removed));
+                return std::string{};
+            });
+        }
+        run.showBar(SitePass::RemoveMenus);
+        return error;
+    });
+    std::string committed = writes.commit();
+    return stop.empty() ? committed : stop;
+}
+
+const std::vector<Step>& StepsOf(int code) {
+    static const std::vector<Step> steps[] = {
+        {AnalyseSite, BackUpSite, ClearFigures, DeleteMenuFolder, AnalysePagesToStrip, RemoveMenus},
+        {WeighPages},
+        {AnalyseSite, BackUpSite},
+        {AnalyseSite, BackUpSite, ClearFigures, AnalyseMarkup, UpgradePages},
+        {AnalyseSite},
+        {AnalyseMarkup},
+    };
+    static const std::vector<Step> none;
+    return code >= 0 && code < 6 ? steps[code] : none;
+}
+
+}  // namespace
+
+bool ConfirmMenuRemoval(Workspace& ws) {
+    return ws.prompt->askYesNo("Delete ALL Menus?",
+                               "Are you sure you want to delete all Web Kestrane Menus from your entire web site?");
+}
+
+SiteSummary RunSiteOperation(Workspace& ws, int code, SiteOperationView& view, const SiteRunOptions& options) {
+    const std::vector<Step>& steps = StepsOf(code);
+    if (steps.empty()) return {};
+    SiteRun run{ws, view, options};
+    run.stamp = BackupStamp(LocalTimeNow());
+    run.root = NormaliseFolder(TrimSpaces(ws.status.siteRoot));
+    // The stray line break of filter.sgt is cleaned once, for good.
+    ws.options.filter = CleanPattern(ws.options.filter);
+    if (ws.options.filter.empty()) ws.options.filter = "*.*";
+    run.pattern = ws.options.filter;
+    std::string stop = run.root.empty() ? "No local site folder is set in the boilerplate" : std::string{};
+    for (const Step step : steps) {
+        if (!stop.empty()) break;
+        stop = step(run);
+    }
+    run.summary.stopped = !stop.empty();
+    run.summary.error = stop;
+    run.summary.figures = run.figures;
+    run.summary.bytes = run.processedBytes;
+    run.summary.seconds = SiteRun::SecondsSince(run.start);
+    return run.summary;
+}
+
+}  // namespace wk

@@ -1,0 +1,219 @@
+// The site-wide operations on a real site folder: what they change, what they
+// skip and why, and what a failure leaves behind.
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "app/site_operation.h"
+#include "commit_fixture.h"
+#include "ground/file_system.h"
+#include "markup/page_commit.h"
+#include "markup/scan.h"
+#include "support/failing_file_system.h"
+
+namespace wk::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every file under folder, by its path below it, with its bytes.
+std::map<std::string, std::string> Contents(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file()) continue;
+        std::ostringstream bytes;
+        bytes << std::ifstream(entry.path(), std::ios::binary).rdbuf();
+        files[fs::relative(entry.path(), folder).string()] = bytes.str();
+    }
+    return files;
+}
+
+class RecordingView : public SiteOperationView {
+public:
+    std::vector<SiteFigures> figures;
+    std::vector<ProgressBar> bars;
+    void showFigures(const SiteFigures& shown) override { figures.push_back(shown); }
+    void showBar(const ProgressBar& bar) override { bars.push_back(bar); }
+};
+
+class SiteOperation : public CommitTest {
+protected:
+    RecordingView view;
+
+    void SetUp() override {
+        CommitTest::SetUp();
+        SetOptions("11110");
+    }
+    void TearDown() override {
+        for (const std::string& backup : Backups()) fs::remove_all(backup);
+    }
+    SiteSummary Run(int code, bool dryRun = false) { return RunSiteOperation(ws, code, view, {dryRun}); }
+    void Write(const std::string& name, const std::string& text) {
+        fs::create_directories(fs::path(site.file(name)).parent_path());
+        site.write(name, text);
+    }
+    // The backup folders beside the site, each ending with the separator.
+    std::vector<std::string> Backups() const {
+        std::vector<std::string> found;
+        for (const auto& backup : BackupsBeside(site)) found.push_back(backup.string() + "/");
+        return found;
+    }
+    static std::map<std::string, std::string> Notes(const std::vector<PageNote>& pages) {
+        std::map<std::string, std::string> notes;
+        for (const PageNote& page : pages) notes[page.page] = page.note;
+        return notes;
+    }
+};
+
+TEST_F(SiteOperation, TheUpgradeSkipsPagesWhoseNameIsTakenOrThatCannotBeReadAndItsDryRunChangesNothing) {
+    Write("x.a.htm", kJazzPage);  // both become x.shtml
+    Write("x.b.htm", kJazzPage);
+    Write("keep.htm", kJazzPage);
+    fs::permissions(site.file("keep.htm"), fs::perms(0640));
+    Write("bad.htm", kJazzPage);
+    Write("img/logo.gif", "GIF89a");
+    const NodeId link = ws.tree.appendMenu("Keep", "www.acme.com/keep.htm");
+    const auto before = Contents(site.path());
+    FailingFileSystem disk;
+    disk.unreadableNames = {"bad.htm"};
+    FileSystemOverride use(disk);
+
+    const SiteSummary dry = Run(kUpgradeSite, true);
+    EXPECT_EQ(Contents(site.path()), before);
+    EXPECT_TRUE(Backups().empty());
+    EXPECT_EQ(ws.tree.node(link).link, "www.acme.com/keep.htm");
+
+    view = {};
+    const SiteSummary real = Run(kUpgradeSite);
+    ASSERT_FALSE(real.stopped) << real.error;
+    // The dry run listed exactly what the upgrade did.
+    EXPECT_EQ(Notes(dry.changed), Notes(real.changed));
+    EXPECT_EQ(Notes(dry.skipped), Notes(real.skipped));
+    const auto changed = Notes(real.changed);
+    const auto skipped = Notes(real.skipped);
+    EXPECT_EQ(changed.at(site.file("keep.htm")),
+              "renamed to keep.shtml, include added, style import added, meta tags written");
+    EXPECT_EQ(skipped.at(site.file("bad.htm")), "cannot be read");
+    // Whichever of the two came first took x.shtml; the other stays as it was.
+    ASSERT_EQ(changed.size(), 2u);
+    const std::string loser = changed.count(site.file("x.a.htm")) ? "x.b.htm" : "x.a.htm";
+    EXPECT_EQ(skipped.at(site.file(loser)), "x.shtml already exists");
+    EXPECT_EQ(site.read(loser), kJazzPage);
+    EXPECT_NE(site.read("x.shtml").find(IncludeDirective()), std::string::npos);
+
+    EXPECT_EQ(fs::status(site.file("keep.shtml")).permissions(), fs::perms(0640));
+    EXPECT_FALSE(site.exists("keep.htm"));
+    EXPECT_EQ(ws.tree.node(link).link, "www.acme.com/keep.shtml");
+    EXPECT_NE(Menu(kIncludeFile).find("www.acme.com/keep.shtml"), std::string::npos);
+    ASSERT_EQ(Backups().size(), 1u);
+    EXPECT_EQ(Backups()[0], real.backupFolder);
+    EXPECT_EQ(Contents(real.backupFolder), before);
+    // The backup's bar above, then the upgrade's below, ending at 100%.
+    ASSERT_FALSE(view.bars.empty());
+    EXPECT_EQ(view.bars.front().index, 0);
+    EXPECT_EQ(view.bars.back().index, 1);
+    EXPECT_TRUE(view.bars.back().text.starts_with("Upgrading Web Site: 100%")) << view.bars.back().text;
+}
+
+// Counts the backed-up files when the site is first written to, and fails
+// the page writes of one name (its backup copy goes through).
+class WatchingDisk : public FailingFileSystem {
+public:
+    std::function<std::size_t()> countBackup;
+    std::optional<std::size_t> backedUpBeforeFirstWrite;
+    std::string failingPage;
+    bool writeAtomic(const std::string& path, const std::string& bytes, const std::string& likeFile,
+                     std::string& error) override {
+        if (!backedUpBeforeFirstWrite) backedUpBeforeFirstWrite = countBackup();
+        return FailingFileSystem::writeAtomic(path, bytes, likeFile, error);
+    }
+    bool writeTemporary(const std::string& path, const std::string& bytes, const std::string& likeFile,
+                        std::string& temporary, std::string& error) override {
+        if (!backedUpBeforeFirstWrite) backedUpBeforeFirstWrite = countBackup();
+        if (path.ends_with("/" + failingPage)) failingNames = {failingPage};
+        return FailingFileSystem::writeTemporary(path, bytes, likeFile, temporary, error);
+    }
+};
+
+TEST_F(SiteOperation, AWriteThatFailsStopsNamingThePageAndLeavesEachPageAsItWasOrUpgradedAfterAFullBackup) {
+    for (const char* name : {"a.htm", "b.htm", "c.htm", "d.htm"}) Write(name, kJazzPage);
+    Write("img/x.gif", "GIF89a");
+    WatchingDisk disk;
+    disk.failingPage = "c.htm";
+    disk.countBackup = [&] { return Backups().empty() ? 0 : Contents(Backups()[0]).size(); };
+    FileSystemOverride use(disk);
+    const SiteSummary summary = Run(kUpgradeSite);
+    EXPECT_TRUE(summary.stopped);
+    EXPECT_NE(summary.error.find(site.file("c.htm")), std::string::npos) << summary.error;
+    EXPECT_EQ(disk.backedUpBeforeFirstWrite, 5u);
+    EXPECT_EQ(Contents(summary.backupFolder).size(), 5u);
+    EXPECT_EQ(site.read("c.htm"), kJazzPage);
+    for (const std::string page : {"a", "b", "d"}) {
+        const bool upgraded = site.exists(page + ".shtml");
+        EXPECT_NE(upgraded, site.exists(page + ".htm")) << page;
+        if (upgraded) EXPECT_NE(site.read(page + ".shtml").find(IncludeDirective()), std::string::npos);
+        else EXPECT_EQ(site.read(page + ".htm"), kJazzPage);
+    }
+    for (const auto& [name, bytes] : Contents(site.path())) EXPECT_EQ(name.find("wk-tmp"), std::string::npos) << name;
+}
+
+TEST_F(SiteOperation, ACopyThatFailsStopsBeforeAnyPageChangesAndRemovesTheIncompleteBackup) {
+    Write("a.htm", kJazzPage);
+    Write("img/b.gif", "GIF89a");
+    const auto before = Contents(site.path());
+    FailingFileSystem disk;
+    disk.failingNames = {"b.gif"};
+    FileSystemOverride use(disk);
+    const SiteSummary summary = Run(kUpgradeSite);
+    EXPECT_TRUE(summary.stopped);
+    EXPECT_NE(summary.error.find("b.gif"), std::string::npos) << summary.error;
+    EXPECT_TRUE(Backups().empty());
+    EXPECT_EQ(Contents(site.path()), before);
+}
+
+TEST_F(SiteOperation, TheBackupMirrorsTheSiteBesideItWithOnlyTheFoldersThatHoldFiles) {
+    Write("a.htm", kJazzPage);
+    Write("img/b.gif", "GIF89a");
+    Write("old/first/c.htm", "<p>c</p>");
+    fs::create_directory(site.file("empty"));
+    const SiteSummary summary = Run(kBackUpSite);
+    ASSERT_FALSE(summary.stopped) << summary.error;
+    const std::string root = site.path().substr(0, site.path().size() - 1);
+    const std::string stamp = summary.backupFolder.substr(root.size(), 12);
+    EXPECT_EQ(summary.backupFolder, root + stamp + ".baq/");
+    EXPECT_EQ(stamp.find_first_not_of("0123456789"), std::string::npos) << stamp;
+    EXPECT_EQ(Contents(summary.backupFolder), Contents(site.path()));
+    EXPECT_FALSE(fs::exists(summary.backupFolder + "empty"));
+    EXPECT_EQ(summary.figures.files, 3u);
+}
+
+TEST_F(SiteOperation, TheRemovalStripsOnlyPagesHoldingTheMenuAndEmptiesTheMenuFolder) {
+    const std::string include(IncludeDirective());
+    const std::string menuPage = "<html><head><style><!--@import \"/_/0.css\";--></style></head><body>" + include +
+                                 "<p>x</p><!--#INCLUDE VIRTUAL=\"/_/_TOLLIVANCE_WEB_KESTRANE_MENU_SYSTEM.MNU\"-->"
+                                 "<!--/#INCLUDE--></body></html>";
+    Write("menu.shtml", menuPage);
+    Write("plain.htm", "<p>no menu</p>\r\n");
+    Write("other.html", menuPage);  // not selected by *.htm
+    Write("_/0.css", "css");
+    Write(std::string("_/") + kIncludeFile, "capsule");
+    Write("_/keep/note.txt", "the subfolder keeps the menu folder");
+    ws.options.filter = "*.htm\r\n";
+    FailingFileSystem disk;
+    FileSystemOverride use(disk);
+    const SiteSummary summary = Run(kRemoveAllMenus);
+    ASSERT_FALSE(summary.stopped) << summary.error;
+    EXPECT_EQ(site.read("menu.shtml"), "<html><head><style></style></head><body><p>x</p></body></html>");
+    EXPECT_EQ(site.read("other.html"), menuPage);
+    EXPECT_EQ(disk.writes, 1);  // the page without the menu is not rewritten
+    EXPECT_EQ(Notes(summary.changed), (std::map<std::string, std::string>{
+                                          {site.file("menu.shtml"), "include removed, style import removed"}}));
+    EXPECT_FALSE(site.exists("_/0.css"));
+    EXPECT_FALSE(site.exists(std::string("_/") + kIncludeFile));
+    EXPECT_TRUE(site.exists("_/keep/note.txt"));
+    EXPECT_EQ(ws.options.filter, "*.htm");
+}
+
+}  // namespace
+}  // namespace wk::test
