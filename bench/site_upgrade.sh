@@ -5,23 +5,8 @@
 # upgrade's peak memory. Usage: bench/site_upgrade.sh [PATH/TO/webkestrane]
 # (RUNS=3).
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-program=$(realpath "${1:-$root/build/webkestrane}")
-site=/usr/share/doc/python3.11/html
+source "$(dirname "$0")/python_doc_site.sh"
 runs=${RUNS:-3}
-
-missing=()
-[ -d "$site" ] || missing+=(python3.11-doc)
-[ -x /usr/bin/time ] || missing+=(time)
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get -o DPkg::Lock::Timeout=600 update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends \
-    "${missing[@]}"
-fi
-
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
 include='<!--#include virtual="/_/_Tollivance_Web_Kestrane_Menu_System.mnu"--><!--/#include-->'
 
 # Both start from the same fresh copy of the site, flushed to the disk as a

@@ -1,8 +1,18 @@
 #!/usr/bin/env bash
 # Installs what building and testing Web Kestrane needs on Debian 12; skips what is already there.
+# With --e2e also what the end-to-end tests need (tests/e2e): the web servers, Chromium, the screenshot
+# tools, Node.js (Debian's, only where no node is on the machine) and playwright-core, locked.
 set -euo pipefail
+e2e=false; [ "${1:-}" = --e2e ] && e2e=true
+fuzz=false; [ "${1:-}" = --fuzz ] && fuzz=true
 packages=(cmake g++ make qt6-base-dev qt6-webengine-dev libgl-dev qt6-tools-dev
           qt6-documentation-tools libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3.11-doc locales)
+if $e2e; then
+  packages+=(nginx-light apache2 chromium fonts-dejavu-core imagemagick x11-utils curl)
+  command -v node >/dev/null 2>&1 || packages+=(nodejs npm)
+fi
+# With --fuzz also clang and its sanitizer and libFuzzer runtimes (scripts/fuzz.sh).
+if $fuzz; then packages+=(clang libclang-rt-14-dev); fi
 sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
 missing=()
 for p in "${packages[@]}"; do
@@ -20,4 +30,11 @@ if ! locale -a | grep -qx 'de_DE.utf8'; then
     echo 'de_DE.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
   fi
   $sudo locale-gen
+fi
+# playwright-core drives the system's Chromium; it downloads no browser.
+if $e2e; then
+  cd "$(dirname "$0")/../tests/e2e"
+  locked=$(node -p 'require("./package-lock.json").packages["node_modules/playwright-core"].version')
+  installed=$(node -p 'require("./node_modules/playwright-core/package.json").version' 2>/dev/null || true)
+  [ "$locked" = "$installed" ] || PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund
 fi

@@ -66,5 +66,6 @@ void RegisterStyleCommands(CommandTable& table);
 void RegisterGeneratorCommands(CommandTable& table);
 void RegisterPageCommands(CommandTable& table);
 void RegisterSiteCommands(CommandTable& table);
+void RegisterLinkCommands(CommandTable& table);
 
 }  // namespace wk::cli

@@ -4,23 +4,24 @@
 
 #include "app/site_operation.h"
 #include "cli/cli.h"
+#include "cli/site_command.h"
 #include "cli/terminal_progress.h"
 
 namespace wk::cli {
-namespace {
 
-SiteSummary Run(Context& c, int code, const SiteRunOptions& options = {}) {
+SiteSummary RunOnSite(Context& c, int code, const SiteRunOptions& options) {
     TerminalProgress progress(c.err);
     return RunSiteOperation(c.ws, code, progress, options);
 }
 
-// The reason names the file; the backup, when one was made, stays.
 int Stopped(Context& c, const std::string& command, const SiteSummary& summary) {
     c.err << "webkestrane: " << command << " stopped: " << summary.error;
     if (!summary.backupFolder.empty()) c.err << "; the backup is in " << summary.backupFolder;
     c.err << "\n";
     return 1;
 }
+
+namespace {
 
 std::string Seconds(double seconds) {
     std::array<char, 32> text{};
@@ -31,7 +32,7 @@ std::string Seconds(double seconds) {
 
 int AnalyseCommand(Context& c) {
     ExpectPositional(ParseArguments(c.words, {}), 0, 0, "analyse");
-    const SiteSummary summary = Run(c, kAnalyseSite);
+    const SiteSummary summary = RunOnSite(c, kAnalyseSite);
     if (summary.stopped) return Stopped(c, "analyse", summary);
     c.out << "files: " << summary.figures.files << "\nbytes: " << summary.figures.bytes
           << "\nindex: " << IndexText(summary.figures.index) << "\n";
@@ -40,7 +41,7 @@ int AnalyseCommand(Context& c) {
 
 int BackupCommand(Context& c) {
     ExpectPositional(ParseArguments(c.words, {}), 0, 0, "backup");
-    const SiteSummary summary = Run(c, kBackUpSite);
+    const SiteSummary summary = RunOnSite(c, kBackUpSite);
     if (summary.stopped) return Stopped(c, "backup", summary);
     c.out << summary.backupFolder << "\n";
     return 0;
@@ -51,6 +52,9 @@ int BackupCommand(Context& c) {
 void PrintSummary(Context& c, const SiteSummary& summary, bool dryRun) {
     if (dryRun)
         for (const PageNote& page : summary.changed) c.out << page.page << '\t' << page.note << "\n";
+    // The links an upgrade updated on the user's word come before its own summary, which ends the output.
+    if (!summary.linksBackupFolder.empty())
+        c.out << "links changed: " << summary.links.size() << "\nlinks backup: " << summary.linksBackupFolder << "\n";
     c.out << "bytes: " << summary.bytes << "\ntime: " << Seconds(summary.seconds) << " s\n"
           << "pages changed: " << summary.changed.size() << "\npages skipped: " << summary.skipped.size() << "\n";
     for (const PageNote& page : summary.skipped) c.out << "skipped: " << page.page << '\t' << page.note << "\n";
@@ -58,12 +62,12 @@ void PrintSummary(Context& c, const SiteSummary& summary, bool dryRun) {
 }
 
 int ChangeSite(Context& c, const std::string& command, int code, const Arguments& args) {
-    const SiteRunOptions options{args.has("--dry-run")};
+    const SiteRunOptions options{args.has("--dry-run"), {}};
     if (code == kRemoveAllMenus && !options.dryRun && !ConfirmMenuRemoval(c.ws)) {
         c.err << "remove-menus: no menu was removed (answer Yes with --yes)\n";
         return 1;
     }
-    const SiteSummary summary = Run(c, code, options);
+    const SiteSummary summary = RunOnSite(c, code, options);
     PrintSummary(c, summary, options.dryRun);
     return summary.stopped ? Stopped(c, command, summary) : 0;
 }

@@ -30,6 +30,7 @@ CommandTable AllCommands() {
     wk::cli::RegisterGeneratorCommands(table);
     wk::cli::RegisterPageCommands(table);
     wk::cli::RegisterSiteCommands(table);
+    wk::cli::RegisterLinkCommands(table);
     return table;
 }
 

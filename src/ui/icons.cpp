@@ -134,6 +134,26 @@ QIcon BuilderIcon(const QString& name) {
     return icon;
 }
 
+QIcon WarningIcon(const QIcon& picture) {
+    QIcon icon;
+    for (int size : {16, 32}) {
+        QPixmap pixmap = picture.pixmap(size, size);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(size / 32.0, size / 32.0);
+        Badge(painter, QPointF(23, 23), 8.5, QColor(204, 32, 32));
+        QFont font("Sans");
+        font.setPixelSize(14);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(QRectF(14.5, 14.5, 17, 17), Qt::AlignCenter, "!");
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 QIcon ToolbarIcon(IconKind kind) {
     QIcon icon;
     for (int size : {16, 20, 24, 32, 48}) {

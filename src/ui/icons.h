@@ -8,6 +8,8 @@ namespace wk::ui {
 // The menu builder's pictures, in 16 and 32 pixels: "new", "open", "delete",
 // "up", "down", and "menu" and "item" for the tree's nodes.
 QIcon BuilderIcon(const QString& name);
+// A picture with a red warning mark in its lower right corner: a node whose link leads nowhere.
+QIcon WarningIcon(const QIcon& picture);
 
 // The other toolbar commands' pictures, drawn in the builder pictures' colours.
 enum class IconKind {

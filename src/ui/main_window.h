@@ -33,6 +33,7 @@ class MenuBuilderPanel;
 class StatusPanels;
 class AboutDialog;
 class PreviewWindow;
+class LinkCheckWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -56,6 +57,8 @@ public slots:
     void setExpertMode(bool on);  // chkExpert
     void upgradeSite();      // cmdUpgrade
     void removeMenus();      // cmdRemove
+    void checkLinks();       // mnuCheckLinks: the links window, and the builder's marks afresh
+    void restoreSite();      // mnuRestoreSite
     void showHelp();         // cmdHelp, cmdHlp
     void showAbout();        // cmdAbout
     void toggleMagnifier();  // Magnifier
@@ -125,6 +128,7 @@ private:
     QCheckBox* tips_ = nullptr;       // chkTip
     QAction* tipsEntry_ = nullptr;    // mnuTips
     PreviewWindow* preview_ = nullptr;
+    LinkCheckWindow* links_ = nullptr;
     AboutDialog* about_ = nullptr;
     bool greet_ = false;
     QAction* showExpert_ = nullptr;  // mnuShow

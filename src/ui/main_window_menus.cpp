@@ -48,6 +48,8 @@ void MainWindow::buildMenuBar() {
             &QAction::triggered, this, &MainWindow::commitPage);
     connect(AddEntry(file, "mnuPreview", "Preview Web Page", QKeySequence(Qt::CTRL | Qt::Key_P)),
             &QAction::triggered, this, &MainWindow::previewPage);
+    connect(AddEntry(file, "mnuRestoreSite", "Restore Site from Backup\u2026"), &QAction::triggered, this,
+            &MainWindow::restoreSite);
     AddSeparator(file, "mnuone");
     connect(AddEntry(file, "mnuExit", "Exit Web Kestrane"), &QAction::triggered, qApp, &QApplication::quit);
 
@@ -101,6 +103,8 @@ void MainWindow::buildMenuBar() {
             &MainWindow::setFilter);
     connect(AddEntry(expert, "mnuUpgradeALL", "Apply Changes to Entire web site"), &QAction::triggered, this,
             &MainWindow::upgradeSite);
+    connect(AddEntry(expert, "mnuCheckLinks", "Check Links in Entire Web Site"), &QAction::triggered, this,
+            &MainWindow::checkLinks);
 
     QMenu* options = AddMenu(bar, "mnuOptions", "&Options");
     QAction* improved = AddEntry(options, "mnuImprovedProposals", "Improved proposals");

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/commands_menu.h"
+#include "app/link_check.h"
 #include "ui/icons.h"
 #include "ui/node_dialog.h"
 #include "ui/text_bridge.h"
@@ -24,11 +25,17 @@ QIcon NodeIcon(NodeKind kind) { return BuilderIcon(kind == NodeKind::Menu ? "men
 
 NodeId IdOf(const QTreeWidgetItem* item) { return item->data(0, kNodeIdRole).toULongLong(); }
 
-QTreeWidgetItem* NodeItem(const MenuTree& tree, NodeId id) {
+// A node whose link leads into the site but to no page shows a warning, and says why.
+QTreeWidgetItem* NodeItem(const MenuTree& tree, NodeId id, const std::set<NodeId>& withoutPage) {
     const MenuNode& node = tree.node(id);
     auto* item = new QTreeWidgetItem(QStringList{ShownText(node.label)});
-    item->setIcon(0, NodeIcon(node.kind));
     item->setData(0, kNodeIdRole, QVariant::fromValue<qulonglong>(id));
+    if (!withoutPage.count(id)) {
+        item->setIcon(0, NodeIcon(node.kind));
+        return item;
+    }
+    item->setIcon(0, WarningIcon(NodeIcon(node.kind)));
+    item->setToolTip(0, "No page of the site at " + ShownText(node.link));
     return item;
 }
 
@@ -113,13 +120,14 @@ void MenuBuilderPanel::reload() {
     const QSignalBlocker quiet(tv_);
     tv_->clear();
     const MenuTree& tree = ws_.tree;
+    const std::set<NodeId> withoutPage = MenuNodesWithoutPage(ws_);
     QTreeWidgetItem* selected = nullptr;
     for (NodeId menu : tree.menus()) {
-        QTreeWidgetItem* menuItem = NodeItem(tree, menu);
+        QTreeWidgetItem* menuItem = NodeItem(tree, menu, withoutPage);
         tv_->addTopLevelItem(menuItem);
         if (tree.selected() == menu) selected = menuItem;
         for (NodeId child : tree.items(menu)) {
-            QTreeWidgetItem* childItem = NodeItem(tree, child);
+            QTreeWidgetItem* childItem = NodeItem(tree, child, withoutPage);
             menuItem->addChild(childItem);
             if (tree.selected() == child) selected = childItem;
         }

@@ -24,7 +24,7 @@ void ProgressBarWidget::showBar(const ProgressBar& bar) {
     repaint();
 }
 
-QSize ProgressBarWidget::sizeHint() const { return {360, fontMetrics().height() + 10}; }
+QSize ProgressBarWidget::sizeHint() const { return {440, fontMetrics().height() + 10}; }
 
 void ProgressBarWidget::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);

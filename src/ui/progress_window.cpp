@@ -1,6 +1,7 @@
 #include "ui/progress_window.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,6 +45,9 @@ QString Totals(const SiteSummary& summary) {
                       QString("Bytes handled: %1").arg(summary.bytes), "Time taken: " + Seconds(summary.seconds) + " s"};
     lines << (summary.backupFolder.empty() ? QString("No backup was made.")
                                            : "Backup folder: " + PathToQt(summary.backupFolder));
+    if (!summary.links.empty()) lines << QString("Links updated: %1").arg(summary.links.size());
+    if (!summary.linksBackupFolder.empty())
+        lines << "Backup before the links were updated: " + PathToQt(summary.linksBackupFolder);
     return lines.join('\n');
 }
 
@@ -137,6 +141,9 @@ void ProgressWindow::showBar(const ProgressBar& bar) {
 
 SiteSummary ProgressWindow::run(int code) {
     running_ = true;
+    abort_->setEnabled(false);
+    commit_->setEnabled(false);
+    showFigures({});
     SiteSummary summary = RunSiteOperation(ws_, code, *this);
     running_ = false;
     return summary;
@@ -151,12 +158,7 @@ void ProgressWindow::measure() {
     commit_->setFocus();
 }
 
-void ProgressWindow::commit() {
-    abort_->setEnabled(false);
-    commit_->setEnabled(false);
-    showFigures({});
-    finish(run(code_), true);
-}
+void ProgressWindow::commit() { finish(run(code_), true); }
 
 void ProgressWindow::finish(const SiteSummary& summary, bool committed) {
     error_->setVisible(summary.stopped);
@@ -164,7 +166,10 @@ void ProgressWindow::finish(const SiteSummary& summary, bool committed) {
     totals_->setVisible(committed);
     totals_->setText(Totals(summary));
     skipped_->setVisible(!summary.skipped.empty());
-    for (const PageNote& page : summary.skipped) skipped_->addItem(PathToQt(page.page) + "  -  " + ShownText(page.note));
+    // Named below the site folder, so the reasons are in view.
+    const QDir site(PathToQt(ws_.status.siteRoot));
+    for (const PageNote& page : summary.skipped)
+        skipped_->addItem(site.relativeFilePath(PathToQt(page.page)) + "  -  " + ShownText(page.note));
     outcome_->show();
     close_->setDefault(true);
     close_->setFocus();

@@ -36,6 +36,7 @@ private:
 
     void measure();
     void commit();
+    // With the buttons disabled and the figures cleared.
     SiteSummary run(int code);
     // The window grows to show the outcome and Close.
     void finish(const SiteSummary& summary, bool committed);

@@ -15,17 +15,12 @@ namespace {
 namespace fs = std::filesystem;
 using wk::test::CliRun;
 
-class SiteCli : public wk::test::CliTest {
+class SiteCli : public wk::test::SiteCliTest {
 protected:
-    wk::test::TempFolder site;
-
     void SetUp() override {
-        ASSERT_EQ(Run({"boilerplate", "set", "www.acme.com", "Acme", "Web Team", "Acme 2026", site.path()}).status, 0);
+        SiteCliTest::SetUp();
         ASSERT_EQ(Run({"options", "set", "--commit", "11111"}).status, 0);
         for (const char* name : {"jazz.html", "x.a.htm", "x.b.htm"}) site.write(name, wk::test::kJazzPage);
-    }
-    void TearDown() override {
-        for (const fs::path& backup : wk::test::BackupsBeside(site)) fs::remove_all(backup);
     }
     std::vector<std::string> Files() const {
         std::vector<std::string> names;

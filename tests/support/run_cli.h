@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
@@ -52,6 +53,19 @@ protected:
     TempFolder app;
     CliRun Run(const std::vector<std::string>& words, const std::string& workingFolder = {}) const {
         return RunCliWithApp(app, words, workingFolder);
+    }
+};
+
+// The same with a site folder set in the boilerplate of Acme; the backups
+// made beside it go afterwards.
+class SiteCliTest : public CliTest {
+protected:
+    TempFolder site;
+    void SetUp() override {
+        ASSERT_EQ(Run({"boilerplate", "set", "www.acme.com", "Acme", "Web Team", "Acme 2026", site.path()}).status, 0);
+    }
+    void TearDown() override {
+        for (const std::filesystem::path& backup : BackupsBeside(site)) std::filesystem::remove_all(backup);
     }
 };
 

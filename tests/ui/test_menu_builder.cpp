@@ -382,6 +382,22 @@ private slots:
         QVERIFY(!WidthAsked(dialog));
     }
 
+    void aNodeWhoseLinkLeadsIntoTheSiteButToNoPageIsMarkedUntilThePageIsThere() {
+        Fixture f;
+        wk::test::TempFolder site;
+        site.write("index.html", "<p>home</p>");
+        f.ws.status.siteRoot = site.path();
+        f.ws.status.siteUrl = "www.site.org ";
+        f.showPanel("A\r\n1\r\nwww.site.org/index.html\r\nx\r\n2\r\nwww.site.org/x.html\r\n"
+                    "B\r\n1\r\nwww.other.org/x.html\r\n");
+        auto marked = [&](const char* label) { return !f.row(label)->toolTip(0).isEmpty(); };
+        QVERIFY(marked("x"));
+        QVERIFY(!marked("A") && !marked("B"));
+        site.write("x.html", "<p>x</p>");
+        f.panel->reload();
+        QVERIFY(!marked("x"));
+    }
+
     void browseTurnsTheChosenPageIntoALink() {
         Fixture f;
         f.ws.status.siteRoot = "/srv/site/";

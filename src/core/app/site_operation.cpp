@@ -9,12 +9,12 @@
 #include "markup/menu_removal.h"
 #include "markup/page_commit.h"
 #include "site/backup.h"
+#include "site/leftovers.h"
+#include "site/site_lock.h"
 #include "site/staged_writes.h"
 
 namespace wk {
 namespace {
-
-using Step = std::string (*)(SiteRun&);
 
 std::string Analyse(SiteRun& run, SitePass selecting) {
     return WalkSiteFolder(run.root, selecting, run.pattern, [&](const SiteFile& file) {
@@ -24,37 +24,42 @@ std::string Analyse(SiteRun& run, SitePass selecting) {
     });
 }
 
-std::string AnalyseSite(SiteRun& run) { return Analyse(run, SitePass::AnalyseSite); }
-std::string AnalyseMarkup(SiteRun& run) { return Analyse(run, SitePass::AnalyseMarkup); }
-// The removal also strips every .shtml page: measured against the markup
-// alone, its bar would pass 100% long before the end.
-std::string AnalysePagesToStrip(SiteRun& run) { return Analyse(run, SitePass::RemoveMenus); }
+}  // namespace
 
-std::string WeighPages(SiteRun& run) {
-    return WalkSiteFolder(run.root, SitePass::WeighPages, run.pattern, [&](const SiteFile& file) {
-        run.processedBytes += file.size;
-        return std::string{};
-    });
+std::string RunSteps(SiteRun& run, std::initializer_list<SiteStep> steps) {
+    std::string stop;
+    for (const SiteStep step : steps)
+        if (stop.empty()) stop = step(run);
+    return stop;
 }
 
-std::string BackUpSite(SiteRun& run) {
+std::string AnalyseSite(SiteRun& run) { return Analyse(run, SitePass::AnalyseSite); }
+std::string AnalyseLinkPages(SiteRun& run) { return Analyse(run, SitePass::Links); }
+
+std::string BackUpInto(SiteRun& run, std::string& backupFolder) {
     if (run.options.dryRun) return {};
     FileSystem& fs = ActiveFileSystem();
     const std::string folder = FreshBackupFolder(run.root, run.stamp);
     if (folder.empty()) return "The site folder " + run.root + " has no parent folder to hold its backup";
-    if (!fs.createFolder(folder)) return "Cannot create the backup folder " + folder;
+    // Made under another name, and named a backup only once whole and on the
+    // disk: a run killed half-way leaves nothing that passes for a backup.
+    const std::string partial = PartialBackupFolder(folder);
+    if (!fs.createFolder(partial)) return "Cannot create the backup folder " + partial;
     std::string stop = WalkSiteFolder(run.root, SitePass::Backup, run.pattern, [&](const SiteFile& file) {
         run.count(file);
-        std::string error = BackUpFile(file, run.root, folder);
+        std::string error = BackUpFile(file, run.root, partial);
         run.showBar(SitePass::Backup);
         return error;
     });
-    if (stop.empty()) fs.flush({folder}, stop);
+    const auto bare = [](const std::string& path) { return path.substr(0, path.size() - 1); };
+    if (stop.empty()) fs.flush({partial}, stop);
+    const bool named = stop.empty() && fs.rename(bare(partial), bare(folder), stop);
+    if (named) fs.flush({folder}, stop);
     if (!stop.empty()) {
-        RemoveBackupFolder(folder);
+        RemoveBackupFolder(named ? folder : partial);
         return stop + ". No page was changed; the incomplete backup was removed";
     }
-    run.summary.backupFolder = folder;
+    backupFolder = folder;
     return {};
 }
 
@@ -68,6 +73,22 @@ std::string ClearFigures(SiteRun& run) {
     run.view.showFigures(run.figures);
     return {};
 }
+
+namespace {
+
+std::string AnalyseMarkup(SiteRun& run) { return Analyse(run, SitePass::AnalyseMarkup); }
+// The removal also strips every .shtml page: measured against the markup
+// alone, its bar would pass 100% long before the end.
+std::string AnalysePagesToStrip(SiteRun& run) { return Analyse(run, SitePass::RemoveMenus); }
+
+std::string WeighPages(SiteRun& run) {
+    return WalkSiteFolder(run.root, SitePass::WeighPages, run.pattern, [&](const SiteFile& file) {
+        run.processedBytes += file.size;
+        return std::string{};
+    });
+}
+
+std::string BackUpSite(SiteRun& run) { return BackUpInto(run, run.summary.backupFolder); }
 
 // The menu's own files go before the pages are stripped. Failures are
 // passed over: a missing folder, or a subfolder that keeps it.
@@ -115,17 +136,22 @@ std::string RemoveMenus(SiteRun& run) {
     return stop.empty() ? committed : stop;
 }
 
-const std::vector<Step>& StepsOf(int code) {
-    static const std::vector<Step> steps[] = {
+// The operations that change the site, or write beside it, hold its lock.
+bool ChangesSite(int code) { return code != kWeighPages && code != kAnalyseSite && code != kAnalyseMarkup; }
+
+const std::vector<SiteStep>& StepsOf(int code) {
+    static const std::vector<SiteStep> steps[] = {
         {AnalyseSite, BackUpSite, ClearFigures, DeleteMenuFolder, AnalysePagesToStrip, RemoveMenus},
         {WeighPages},
         {AnalyseSite, BackUpSite},
-        {AnalyseSite, BackUpSite, ClearFigures, AnalyseMarkup, UpgradePages},
+        {AnalyseSite, BackUpSite, ClearFigures, AnalyseMarkup, UpgradePages, OfferLinkUpdate},
         {AnalyseSite},
         {AnalyseMarkup},
+        {AnalyseSite, BackUpForLinks, ClearFigures, AnalyseLinkPages, RelinkPages},
+        {FindRestoreSource, AnalyseSite, BackUpSite, ClearFigures, RestoreFiles},
     };
-    static const std::vector<Step> none;
-    return code >= 0 && code < 6 ? steps[code] : none;
+    static const std::vector<SiteStep> none;
+    return code >= 0 && code < static_cast<int>(std::size(steps)) ? steps[code] : none;
 }
 
 }  // namespace
@@ -136,7 +162,7 @@ bool ConfirmMenuRemoval(Workspace& ws) {
 }
 
 SiteSummary RunSiteOperation(Workspace& ws, int code, SiteOperationView& view, const SiteRunOptions& options) {
-    const std::vector<Step>& steps = StepsOf(code);
+    const std::vector<SiteStep>& steps = StepsOf(code);
     if (steps.empty()) return {};
     SiteRun run{ws, view, options};
     run.stamp = BackupStamp(LocalTimeNow());
@@ -146,7 +172,15 @@ SiteSummary RunSiteOperation(Workspace& ws, int code, SiteOperationView& view, c
     if (ws.options.filter.empty()) ws.options.filter = "*.*";
     run.pattern = ws.options.filter;
     std::string stop = run.root.empty() ? "No local site folder is set in the boilerplate" : std::string{};
-    for (const Step step : steps) {
+    // A second program on the same site is refused; what a killed run left
+    // behind goes before anything is backed up.
+    std::unique_ptr<FileLock> lock;
+    if (stop.empty() && ChangesSite(code) && !options.dryRun) {
+        std::string caption = OperationCaption(code);
+        lock = LockSite(run.root, caption.substr(0, caption.find(" Progress")), stop);
+        if (lock) RemoveLeftovers(run.root);
+    }
+    for (const SiteStep step : steps) {
         if (!stop.empty()) break;
         stop = step(run);
     }

@@ -1,6 +1,7 @@
 #pragma once
 // One site operation in progress, shared by its passes.
 #include <chrono>
+#include <initializer_list>
 #include <string>
 
 #include "app/site_operation.h"
@@ -45,7 +46,35 @@ struct SiteRun {
     void skipped(const SiteFile& file, std::string why) { summary.skipped.push_back({file.path(), std::move(why)}); }
 };
 
+// One pass of an operation: why the operation must stop, or nothing.
+using SiteStep = std::string (*)(SiteRun&);
+// Runs the steps in order until one stops; what it said.
+std::string RunSteps(SiteRun& run, std::initializer_list<SiteStep> steps);
+
+// The passes the operations share (site_operation.cpp).
+// Count the files of the site, or the pages whose links are read, into the
+// figures, showing them after each.
+std::string AnalyseSite(SiteRun& run);
+std::string AnalyseLinkPages(SiteRun& run);
+// Backs every file of the site up into a fresh folder beside it, named in backupFolder.
+std::string BackUpInto(SiteRun& run, std::string& backupFolder);
+// Restarts the counters, so the next analysis is what the next pass is measured against.
+std::string ClearFigures(SiteRun& run);
+
 // The Upgrade pass: every selected page committed as the Commit button does.
 std::string UpgradePages(SiteRun& run);
+// After an upgrade: asks whether to update the links to the pages it
+// renamed, when there are any, and does so after a backup of its own.
+std::string OfferLinkUpdate(SiteRun& run);
+// The backup before a link update, made only when a link will change.
+std::string BackUpForLinks(SiteRun& run);
+// Every link to a page a commit renamed, in the pages and the menu, rewritten.
+std::string RelinkPages(SiteRun& run);
+// Stops a restore before anything is done unless run.options.backup names a
+// backup of the site (only one could be restored without emptying it), and
+// makes it that backup's folder.
+std::string FindRestoreSource(SiteRun& run);
+// The site folder made identical to the backup in run.options.backup.
+std::string RestoreFiles(SiteRun& run);
 
 }  // namespace wk

@@ -145,22 +145,23 @@ private:
             run_.changed(file, std::move(planned.how));
             return {};
         }
-        // A page that moves replaces its old file first, then takes its new
-        // name: no file is deleted (far slower than a rename on some disks),
-        // and a crash between the two leaves it upgraded under its old name.
+        // A page that moves is written under its new name, and its old file
+        // is deleted only once the new one is on the disk: a run killed in
+        // between leaves the page in both forms, never in neither, nor
+        // upgraded under its old name. (Deleting costs more than a rename.)
         const bool moves = settings_.options[kOptMenu] && OldFileGoes(file.path(), newPath);
-        return writes_.write(moves ? file.path() : newPath, PageFileBytes(planned.committed.text), file.path(),
+        return writes_.write(newPath, PageFileBytes(planned.committed.text), file.path(),
                              [this, file, moves, name = planned.committed.name, how = std::move(planned.how)] {
                                  return placed(file, moves, name, how);
                              });
     }
 
-    // The page's new text is in place: a page that moves takes its new name;
+    // The page's new text is in place: a page that moves loses its old file;
     // with the Menu option the menu link follows the page, as a commit's does.
     std::string placed(const SiteFile& file, bool moves, const std::string& newName, const std::string& how) {
         const std::string newPath = file.folder + newName;
-        std::string error;
-        if (moves && !ActiveFileSystem().rename(file.path(), newPath, error)) return error;
+        if (moves && !ActiveFileSystem().remove(file.path()))
+            return "The page was saved as " + newPath + " but " + file.path() + " could not be deleted";
         run_.changed(file, how);
         if (!settings_.options[kOptMenu]) return {};
         if (RelinkMovedPage(run_.ws, file.path(), newName)) relinked_ = true;

@@ -35,7 +35,7 @@ struct HelpPage {
     std::string_view file;
 };
 // In the order of the Topics menu's entries.
-inline constexpr std::array<HelpPage, 40> kHelpPages{{
+inline constexpr std::array<HelpPage, 43> kHelpPages{{
     {1, 0, "Duplicated Menu Head Items", "notes-duplicated-menu-heads.html"},
     {2, 0, "The Credits Menus", "notes-credits-menu.html"},
     {3, 0, "Central Content Management", "notes-central-content.html"},
@@ -67,6 +67,9 @@ inline constexpr std::array<HelpPage, 40> kHelpPages{{
     {56, 6, "Extension Filters", "expert-filter.html"},
     {57, 6, "Upgrading Entire Site", "expert-upgrade.html"},
     {58, 6, "Removing ALL Web Kestrane Menus", "expert-remove.html"},
+    {65, 6, "Checking Links", "check-links.html"},
+    {66, 6, "Updating Links", "update-links.html"},
+    {67, 6, "Restoring from a Backup", "restore.html"},
     {61, 7, "The Fork in the Code Ahead", "strategy-fork.html"},
     {62, 7, "History of the Web Kestrane Menu System", "strategy-history.html"},
     {63, 7, "Interoperability", "strategy-interoperability.html"},
@@ -91,5 +94,7 @@ inline constexpr int kNodeDialogHelpTopic = 33;
 inline constexpr int kAboutHelpTopic = 2;
 inline constexpr int kPreviewHelpTopic = 53;
 inline constexpr int kHelpWindowHelpTopic = 0;
+inline constexpr int kCheckLinksHelpTopic = 65;
+inline constexpr int kRestoreHelpTopic = 67;
 
 }  // namespace wk

@@ -111,6 +111,13 @@ WriteOutcome WritePageFile(const std::string& folder, const std::string& name, c
     return WriteFileLike(folder, name, PageFileBytes(text), likeFile);
 }
 
+bool LiesInside(const std::string& path, const std::string& folder) {
+    FileSystem& fs = ActiveFileSystem();
+    const std::optional<std::string> real = fs.realPath(path);
+    const std::optional<std::string> realFolder = fs.realPath(folder);
+    return real && realFolder && real->starts_with(NormaliseFolder(*realFolder));
+}
+
 std::string FileNameOfPath(const std::string& path) {
     const std::size_t last = path.find_last_of("\\/");
     return last == std::string::npos ? path : path.substr(last + 1);

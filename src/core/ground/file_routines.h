@@ -47,6 +47,10 @@ std::string PageFileBytes(const std::string& text);
 // Splits text into lines as ReadLines does.
 std::vector<std::string> SplitLines(const std::string& text);
 
+// Whether path, its links followed, lies inside folder, its links followed
+// too: a link inside a site may lead out of it. False when either leads nowhere.
+bool LiesInside(const std::string& path, const std::string& folder);
+
 std::string FileNameOfPath(const std::string& path);
 std::string FolderOfPath(const std::string& path);
 

@@ -3,10 +3,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <set>
 #include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -59,7 +61,7 @@ enum class Flush { Now, Later };
 template <typename Fill>
 bool FillTemporary(const std::string& path, const std::string& likeFile, Flush flush, std::string& temporary,
                    std::string& error, Fill fill) {
-    temporary = path + ".wk-tmp-XXXXXX";
+    temporary = path + std::string(kTemporaryMark) + "XXXXXX";
     int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         error = SystemError("Cannot create a temporary file beside", path);
@@ -179,32 +181,56 @@ std::optional<std::uint64_t> DiskFileSystem::size(const std::string& path) {
     return static_cast<std::uint64_t>(st.st_size);
 }
 
-bool DiskFileSystem::copyFile(const std::string& from, const std::string& to, std::string& error) {
+namespace {
+
+// Copies the open file in to out: the kernel copies without a trip through
+// this process where the file system lets it; otherwise the bytes go through
+// a buffer. Why it failed, or nothing.
+std::string CopyBytes(int in, int out, const std::string& from, const std::string& to) {
+    for (ssize_t n; (n = ::copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0)) != 0;) {
+        if (n > 0 || errno == EINTR) continue;
+        if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP) break;
+        return SystemError("Cannot copy " + from + " to", to);
+    }
+    std::vector<char> buffer(1 << 16);
+    while (true) {
+        const ssize_t n = ::read(in, buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return SystemError("Cannot read", from);
+        if (n == 0) return std::string{};
+        if (!WriteAll(out, std::string_view(buffer.data(), static_cast<std::size_t>(n))))
+            return SystemError("Cannot write", to);
+    }
+}
+
+// Opens from and hands its descriptor to copy; closes it afterwards.
+template <typename Copy>
+bool FromOpenFile(const std::string& from, std::string& error, Copy copy) {
     const int in = ::open(from.c_str(), O_RDONLY);
     if (in < 0) {
         error = SystemError("Cannot read", from);
         return false;
     }
-    const bool copied = ReplaceThroughTemporary(to, from, Flush::Later, error, [&](int out) {
-        // The kernel copies without a trip through this process where the
-        // file system lets it; otherwise the bytes go through a buffer.
-        for (ssize_t n; (n = ::copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0)) != 0;) {
-            if (n > 0 || errno == EINTR) continue;
-            if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP) break;
-            return SystemError("Cannot copy " + from + " to", to);
-        }
-        std::vector<char> buffer(1 << 16);
-        while (true) {
-            const ssize_t n = ::read(in, buffer.data(), buffer.size());
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) return SystemError("Cannot read", from);
-            if (n == 0) return std::string{};
-            if (!WriteAll(out, std::string_view(buffer.data(), static_cast<std::size_t>(n))))
-                return SystemError("Cannot write", to);
-        }
-    });
+    const bool copied = copy(in);
     ::close(in);
     return copied;
+}
+
+}  // namespace
+
+bool DiskFileSystem::copyFile(const std::string& from, const std::string& to, std::string& error) {
+    return FromOpenFile(from, error, [&](int in) {
+        return ReplaceThroughTemporary(to, from, Flush::Later, error,
+                                       [&](int out) { return CopyBytes(in, out, from, to); });
+    });
+}
+
+bool DiskFileSystem::copyToTemporary(const std::string& from, const std::string& path, std::string& temporary,
+                                     std::string& error) {
+    return FromOpenFile(from, error, [&](int in) {
+        return FillTemporary(path, from, Flush::Later, temporary, error,
+                             [&](int out) { return CopyBytes(in, out, from, path); });
+    });
 }
 
 bool DiskFileSystem::flush(const std::vector<std::string>& paths, std::string& error) {
@@ -232,9 +258,10 @@ bool DiskFileSystem::list(const std::string& folder, std::vector<FolderEntry>& e
         FolderEntry e;
         e.name = it->path().filename().string();
         std::error_code kindError;
+        e.link = it->is_symlink(kindError);
         const fs::file_status target = it->status(kindError);  // through a link
         if (fs::is_directory(target))
-            e.kind = it->is_symlink(kindError) ? FolderEntry::Kind::Other : FolderEntry::Kind::Folder;
+            e.kind = e.link ? FolderEntry::Kind::Other : FolderEntry::Kind::Folder;
         else if (fs::is_regular_file(target))
             e.size = it->file_size(kindError);
         else
@@ -243,6 +270,79 @@ bool DiskFileSystem::list(const std::string& folder, std::vector<FolderEntry>& e
     }
     if (ec) error = "Cannot list the folder " + folder + ": " + ec.message();
     return !ec;
+}
+
+std::optional<std::string> DiskFileSystem::realPath(const std::string& path) {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved) return std::nullopt;
+    std::string real = resolved;
+    std::free(resolved);
+    return real;
+}
+
+namespace {
+
+// Removed while still claimed, so whoever opened the old file meanwhile finds
+// it gone once the claim is let go, and starts again.
+class DiskLock : public FileLock {
+public:
+    DiskLock(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+    ~DiskLock() override {
+        ::unlink(path_.c_str());
+        ::close(fd_);
+    }
+
+private:
+    int fd_;
+    std::string path_;
+};
+
+std::string LockNote(int fd) {
+    char note[512];
+    const ssize_t n = ::pread(fd, note, sizeof note, 0);
+    return n > 0 ? std::string(note, static_cast<std::size_t>(n)) : std::string{};
+}
+
+bool IsNamedFile(int fd, const std::string& path) {
+    struct stat opened {}, named {};
+    return ::fstat(fd, &opened) == 0 && ::stat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
+           opened.st_ino == named.st_ino;
+}
+
+}  // namespace
+
+// The claim is the system's own lock on the open file (flock), which ends
+// with the process; the file and its note only say who holds it.
+LockAttempt DiskFileSystem::lock(const std::string& path, const std::string& note) {
+    LockAttempt attempt;
+    for (int tries = 0; tries < 8; ++tries) {
+        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0) {
+            attempt.error = SystemError("Cannot create the lock file", path);
+            return attempt;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno == EWOULDBLOCK) attempt.holder = LockNote(fd);
+            else attempt.error = SystemError("Cannot lock", path);
+            ::close(fd);
+            return attempt;
+        }
+        // Claimed after its holder removed it: it claims nothing, so try afresh.
+        if (!IsNamedFile(fd, path)) {
+            ::close(fd);
+            continue;
+        }
+        if (::ftruncate(fd, 0) != 0 || !WriteAll(fd, note)) {
+            attempt.error = SystemError("Cannot write", path);
+            ::unlink(path.c_str());
+            ::close(fd);
+            return attempt;
+        }
+        attempt.lock = std::make_unique<DiskLock>(fd, path);
+        return attempt;
+    }
+    attempt.error = "Cannot claim the lock file " + path;
+    return attempt;
 }
 
 FileSystem& ActiveFileSystem() {

@@ -2,11 +2,17 @@
 // The one place where the program touches the disk. Everything else goes
 // through ActiveFileSystem(), so tests can swap in a file system that fails.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace wk {
+
+// Marks the temporary files the program writes beside their targets
+// (NAME.wk-tmp-XXXXXX): what a run killed half-way leaves is known by it.
+inline constexpr std::string_view kTemporaryMark = ".wk-tmp-";
 
 struct FolderEntry {
     // A link to a folder is Other, never Folder, so a walk cannot follow it
@@ -16,6 +22,21 @@ struct FolderEntry {
     std::string name;
     Kind kind = Kind::File;
     std::uint64_t size = 0;  // files only
+    bool link = false;       // a symbolic link (to a file, when its kind is File)
+};
+
+// An exclusive claim on a lock file, given up when it is destroyed (the file
+// is removed then) or when the process ends, however it ends: the system
+// lets go of it, so a lock file a crashed run left behind claims nothing.
+class FileLock {
+public:
+    virtual ~FileLock() = default;
+};
+
+struct LockAttempt {
+    std::unique_ptr<FileLock> lock;  // none: another holds it, or it cannot be made
+    std::string holder;              // then: what the holder wrote into it
+    std::string error;               // or why the lock file cannot be made
 };
 
 class FileSystem {
@@ -54,12 +75,22 @@ public:
     // permission bits, without holding it in memory. Not flushed: flush does
     // that once for a whole backup.
     virtual bool copyFile(const std::string& from, const std::string& to, std::string& error) = 0;
+    // The first half of a copy made durable together with others, as
+    // writeTemporary is of a write: from's bytes go to a new temporary file
+    // beside path (named in temporary) with from's permission bits.
+    virtual bool copyToTemporary(const std::string& from, const std::string& path, std::string& temporary,
+                                 std::string& error) = 0;
     // Writes everything written so far to the disks that hold the paths, once
     // for each disk.
     virtual bool flush(const std::vector<std::string>& paths, std::string& error) = 0;
     // The folder's entries in the order the file system gives them; false,
     // with error naming the folder, when it cannot be listed.
     virtual bool list(const std::string& folder, std::vector<FolderEntry>& entries, std::string& error) = 0;
+    // The path with every link and "." or ".." step resolved; nothing when it
+    // leads nowhere (a missing file, a link loop).
+    virtual std::optional<std::string> realPath(const std::string& path) = 0;
+    // Claims the lock file at path and writes note into it; see FileLock.
+    virtual LockAttempt lock(const std::string& path, const std::string& note) = 0;
 };
 
 // The real disk.
@@ -81,8 +112,12 @@ public:
     bool sameFile(const std::string& a, const std::string& b) override;
     std::optional<std::uint64_t> size(const std::string& path) override;
     bool copyFile(const std::string& from, const std::string& to, std::string& error) override;
+    bool copyToTemporary(const std::string& from, const std::string& path, std::string& temporary,
+                         std::string& error) override;
     bool flush(const std::vector<std::string>& paths, std::string& error) override;
     bool list(const std::string& folder, std::vector<FolderEntry>& entries, std::string& error) override;
+    std::optional<std::string> realPath(const std::string& path) override;
+    LockAttempt lock(const std::string& path, const std::string& note) override;
 };
 
 FileSystem& ActiveFileSystem();

@@ -2,6 +2,7 @@
 // Literal-form searches that look into and rewrite a page's mark-up. None of
 // them parses HTML: each finds a literal form (letter case ignored) and
 // rebuilds the page string around it.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,13 @@ std::string_view IncludeDirective();
 // end of its opening tag (bare "<tag>" or spaced "<tag ...>") to the first
 // following "</tag>"; empty when either is missing.
 std::string ExtractTagContent(std::string_view page, std::string_view tag);
+// Where that text lies: from its first byte to the "<" of the closing tag;
+// nothing when either tag is missing.
+struct TagContent {
+    std::size_t start = 0;
+    std::size_t end = 0;
+};
+std::optional<TagContent> FindTagContent(std::string_view page, std::string_view tag);
 
 // The content value of `<meta name="NAME" content="VALUE">`; empty when the
 // tag is absent. A value without a closing double quote ends at the tag's ">".

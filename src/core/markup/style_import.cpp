@@ -6,32 +6,43 @@
 namespace wk {
 namespace {
 
-// The first occurrence of target (letter case ignored) replaced; false when there is none.
-bool ReplaceFirstNoCase(std::string& page, std::string_view target, std::string_view replacement) {
-    const std::size_t at = FindNoCase(page, target);
-    if (at != std::string::npos) page.replace(at, target.size(), replacement);
-    return at != std::string::npos;
-}
+constexpr std::size_t npos = std::string::npos;
+constexpr std::string_view kBareStyleTag = "<style>";
 
-bool HeadContains(std::string_view page, std::string_view text) {
-    return FindNoCase(ExtractTagContent(page, "head"), text) != std::string::npos;
-}
+std::string NewStyleElement() { return std::string(kBareStyleTag) + std::string(kStyleImport) + "</style>"; }
 
 }  // namespace
 
 bool AddStyleImport(std::string& page) {
-    if (HeadContains(page, "<style>")) ReplaceFirstNoCase(page, "<style>", kTypedStyleTag);
-    if (HeadContains(page, kTypedStyleTag)) {
-        // An import anywhere in the head counts: a page whose first style
-        // element is not the one holding it must not get a second one.
-        if (HeadContains(page, kStyleImport)) return false;
-        // Browsers ignore an @import that follows other rules, so the import
-        // opens the element, ahead of the page's own rules.
-        const std::size_t tag = FindNoCase(page, kTypedStyleTag);
-        page.insert(tag + kTypedStyleTag.size(), kStyleImport);
+    std::optional<TagContent> head = FindTagContent(page, "head");
+    if (!head) {
+        // A head that never closes gets the element before the first "</head>", once.
+        const std::size_t close = FindNoCase(page, "</head>");
+        if (close == npos || FindNoCase(std::string_view(page).substr(0, close), kStyleImport) != npos) return false;
+        page.insert(close, NewStyleElement());
         return true;
     }
-    return ReplaceFirstNoCase(page, "</head>", "<style>" + std::string(kStyleImport) + "</style></head>");
+    // Every search stays inside the head, where the next commit looks: a
+    // match before it (a page whose first "</head>" comes before its head)
+    // would take one more import at every commit.
+    const auto inHead = [&](std::string_view text) {
+        const std::size_t at = FindNoCase(std::string_view(page).substr(head->start, head->end - head->start), text);
+        return at == npos ? npos : head->start + at;
+    };
+    if (const std::size_t bare = inHead(kBareStyleTag); bare != npos) {
+        page.replace(bare, kBareStyleTag.size(), kTypedStyleTag);
+        head->end += kTypedStyleTag.size() - kBareStyleTag.size();
+    }
+    // An import anywhere in the head counts: a page whose first style element
+    // is not the one holding it must not get a second one.
+    if (inHead(kStyleImport) != npos) return false;
+    // Browsers ignore an @import that follows other rules, so the import
+    // opens the element, ahead of the page's own rules.
+    if (const std::size_t typed = inHead(kTypedStyleTag); typed != npos)
+        page.insert(typed + kTypedStyleTag.size(), kStyleImport);
+    else
+        page.insert(head->end, NewStyleElement());
+    return true;
 }
 
 }  // namespace wk

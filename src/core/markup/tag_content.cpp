@@ -7,7 +7,7 @@ std::string_view IncludeDirective() {
     return "<!--#include virtual=\"/_/_Tollivance_Web_Kestrane_Menu_System.mnu\"--><!--/#include-->";
 }
 
-std::string ExtractTagContent(std::string_view page, std::string_view tag) {
+std::optional<TagContent> FindTagContent(std::string_view page, std::string_view tag) {
     const std::string opening = "<" + std::string(tag);
     // The first opening of either form, bare "<tag>" or spaced "<tag ...>":
     // a search that stops there, where looking for each form apart would
@@ -16,13 +16,18 @@ std::string ExtractTagContent(std::string_view page, std::string_view tag) {
     while (start != std::string_view::npos && start + opening.size() < page.size() &&
            page[start + opening.size()] != ' ' && page[start + opening.size()] != '>')
         start = FindNoCase(page, opening, start + 1);
-    if (start == std::string_view::npos || start + opening.size() >= page.size()) return {};
+    if (start == std::string_view::npos || start + opening.size() >= page.size()) return std::nullopt;
     const std::size_t end = page.find('>', start);
-    if (end == std::string_view::npos) return {};
-    const std::size_t contentStart = end + 1;
-    const std::size_t closing = FindNoCase(page, "</" + std::string(tag) + ">", contentStart);
-    if (closing == std::string_view::npos) return {};
-    return std::string(page.substr(contentStart, closing - contentStart));
+    if (end == std::string_view::npos) return std::nullopt;
+    const std::size_t closing = FindNoCase(page, "</" + std::string(tag) + ">", end + 1);
+    if (closing == std::string_view::npos) return std::nullopt;
+    return TagContent{end + 1, closing};
+}
+
+std::string ExtractTagContent(std::string_view page, std::string_view tag) {
+    const std::optional<TagContent> content = FindTagContent(page, tag);
+    if (!content) return {};
+    return std::string(page.substr(content->start, content->end - content->start));
 }
 
 }  // namespace wk

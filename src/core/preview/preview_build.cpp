@@ -9,42 +9,61 @@
 namespace wk {
 namespace {
 
+// Far more than any page holds, yet they stop files that each include the
+// next twice from multiplying the work, or the page, beyond measure.
+constexpr std::size_t kMostIncludes = 10000;
+constexpr std::size_t kMostBytes = 256u << 20;
+
 struct Expansion {
     const PreviewSite& site;
     std::vector<std::string> notes;
     std::vector<std::string> including;  // the files whose includes are being expanded, outermost first
+    std::size_t expanded = 0;
 
     void refused(const std::string& ref) {
         notes.push_back("The reference \"" + ref + "\" leads out of the site folder " + site.root +
                         ", so it was left out.");
     }
+    // Expansion stops at the include at, with why: the rest of text follows as it was.
+    bool stop(std::string_view text, std::size_t at, std::string& out, std::string why) {
+        notes.push_back(std::move(why) + ", so the preview stops there.");
+        out.append(text.substr(at));
+        return false;
+    }
 
-    // Replaces the includes in text from left to right; false when expansion
-    // stopped, leaving the rest of text as it was.
-    bool includes(std::string& text) {
-        for (std::size_t from = 0;;) {
-            const Directive include = FindInclude(text, from);
-            if (!include.found()) return true;
-            if (!include.whole()) {
-                notes.push_back("An include directive has no <!--/#include--> after it, so the preview stops there.");
-                return false;
-            }
-            SiteFile file = ResolveInclude(site.root, include.ref);
-            bool whole = true;
+    // Appends text to out with its includes replaced from left to right,
+    // building the page once rather than moving its tail at every include;
+    // false when expansion stopped.
+    bool includes(std::string_view text, std::string& out) {
+        std::size_t from = 0;
+        for (Directive include; (include = FindInclude(text, from)).found();) {
+            out.append(text.substr(from, include.begin - from));
+            if (!include.whole())
+                return stop(text, include.begin, out, "An include directive has no <!--/#include--> after it");
+            if (++expanded > kMostIncludes)
+                return stop(text, include.begin, out,
+                            "The page holds more than " + std::to_string(kMostIncludes) + " includes");
+            const SiteFile file = ResolveInclude(site.root, include.ref);
             if (file.refused()) {
                 refused(include.ref);
             } else if (std::find(including.begin(), including.end(), file.path) != including.end()) {
-                notes.push_back(file.path + " includes itself, so the preview stops there.");
-                return false;
+                return stop(text, include.begin, out, file.path + " includes itself");
+            } else if (out.size() + file.text.size() > kMostBytes) {
+                return stop(text, include.begin, out,
+                            "The page would grow past " + std::to_string(kMostBytes >> 20) + " MB");
             } else {
                 including.push_back(file.path);
-                whole = includes(file.text);
+                const bool whole = includes(file.text, out);
                 including.pop_back();
+                if (!whole) {
+                    out.append(text.substr(include.end));
+                    return false;
+                }
             }
-            text.replace(include.begin, include.end - include.begin, file.text);
-            if (!whole) return false;
-            from = include.begin + file.text.size();
+            from = include.end;
         }
+        out.append(text.substr(from));
+        return true;
     }
 };
 
@@ -61,8 +80,9 @@ PreviewText BuildPreview(std::string_view page, const PreviewSite& site) {
     if (sheet.refused()) expansion.refused(import.ref);
     std::string text(page);
     text.replace(import.begin, import.end - import.begin, sheet.text);
-    expansion.includes(text);
-    return {RewriteSiteSources(text, site.address, site.root), std::move(expansion.notes)};
+    std::string expanded;
+    expansion.includes(text, expanded);
+    return {RewriteSiteSources(expanded, site.address, site.root), std::move(expansion.notes)};
 }
 
 }  // namespace wk

@@ -19,8 +19,9 @@ struct PreviewSite {
 struct PreviewText {
     std::string text;
     // What could not be filled in: a directive without its end, a reference
-    // out of the site, a file that includes itself. Expansion stops at the
-    // first of the first and last kind; the page is shown as far as built.
+    // out of the site, a file that includes itself, more includes than any
+    // page holds. Expansion stops at each of these but the out-of-site
+    // reference; the page is shown as far as built.
     std::vector<std::string> notes;
 };
 

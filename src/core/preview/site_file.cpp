@@ -27,7 +27,11 @@ std::string PathBelowRoot(const std::string& siteRoot, std::string_view ref) {
 SiteFile ResolveInclude(const std::string& siteRoot, std::string_view ref) {
     SiteFile file;
     file.path = PathBelowRoot(siteRoot, ref);
-    if (!file.refused()) file.text = ActiveFileSystem().read(file.path).value_or(std::string{});
+    if (file.refused()) return file;
+    FileSystem& fs = ActiveFileSystem();
+    // A link in the site may lead out of it: its file is refused unread.
+    if (fs.realPath(file.path) && !LiesInside(file.path, siteRoot)) return {};
+    file.text = fs.read(file.path).value_or(std::string{});
     return file;
 }
 

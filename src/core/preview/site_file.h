@@ -13,8 +13,9 @@ struct SiteFile {
 };
 
 // The file ref names below the site root: a "/" at the join counts once. A
-// reference that would lead out of the root (or any reference, while no root
-// is set) is refused, so a page can never make the preview read elsewhere.
+// reference that would lead out of the root, or to a link that does (or any
+// reference, while no root is set) is refused, so a page can never make the
+// preview read elsewhere.
 SiteFile ResolveInclude(const std::string& siteRoot, std::string_view ref);
 
 // The same for a style import, whose "../" steps are dropped first: every

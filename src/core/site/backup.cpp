@@ -1,5 +1,10 @@
 #include "site/backup.h"
 
+#include <algorithm>
+#include <charconv>
+#include <optional>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "ground/file_routines.h"
@@ -40,25 +45,19 @@ std::string FreshBackupFolder(const std::string& siteRoot, const std::string& st
     return folder;
 }
 
-namespace {
-
-// Creates folder (ending with the separator) and the missing folders above
-// it, down from the backup folder.
-bool MakeFolders(const std::string& backupFolder, const std::string& folder) {
+bool CreateFolders(const std::string& base, const std::string& folder) {
     FileSystem& fs = ActiveFileSystem();
-    for (std::size_t end = backupFolder.size(); end != 0; end = folder.find(kSeparator, end) + 1) {
+    for (std::size_t end = base.size(); end != 0; end = folder.find(kSeparator, end) + 1) {
         const std::string step = folder.substr(0, end);
         if (!fs.isFolder(step) && !fs.createFolder(step)) return false;
     }
     return true;
 }
 
-}  // namespace
-
 std::string BackUpFile(const SiteFile& file, const std::string& siteRoot, const std::string& backupFolder) {
     FileSystem& fs = ActiveFileSystem();
     const std::string folder = backupFolder + file.folder.substr(siteRoot.size());
-    if (!MakeFolders(backupFolder, folder)) return "Cannot create the backup folder " + folder;
+    if (!CreateFolders(backupFolder, folder)) return "Cannot create the backup folder " + folder;
     const std::string copy = folder + file.name;
     std::string error;
     if (!fs.copyFile(file.path(), copy, error)) return error;
@@ -67,6 +66,54 @@ std::string BackUpFile(const SiteFile& file, const std::string& siteRoot, const 
     if (!original || !copied || *original != *copied)
         return "The backup copy " + copy + " does not have the size of " + file.path();
     return {};
+}
+
+namespace {
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// The backup that name (after the site folder's own name) makes: 12 digits,
+// perhaps "-N", then ".baq".
+std::optional<SiteBackup> BackupNamed(std::string_view rest) {
+    if (!rest.ends_with(".baq") || rest.size() < 16 || !AllDigits(rest.substr(0, 12))) return std::nullopt;
+    SiteBackup backup;
+    const std::string_view sequence = rest.substr(12, rest.size() - 16);
+    if (!sequence.empty()) {
+        if (sequence[0] != '-' || !AllDigits(sequence.substr(1))) return std::nullopt;
+        const auto [end, error] = std::from_chars(sequence.data() + 1, sequence.data() + sequence.size(), backup.sequence);
+        if (error != std::errc() || end != sequence.data() + sequence.size()) return std::nullopt;
+    }
+    const std::string stamp(rest.substr(0, 12));
+    backup.when = stamp.substr(0, 4) + "-" + stamp.substr(4, 2) + "-" + stamp.substr(6, 2) + " " + stamp.substr(8, 2) +
+                  ":" + stamp.substr(10, 2);
+    return backup;
+}
+
+}  // namespace
+
+std::vector<SiteBackup> ListBackups(const std::string& siteRoot) {
+    std::string root = siteRoot;
+    if (root.ends_with(kSeparator)) root.pop_back();
+    const std::string parent = FolderOfPath(root);
+    const std::string site = FileNameOfPath(root);
+    std::vector<FolderEntry> entries;
+    std::string error;
+    std::vector<SiteBackup> backups;
+    if (site.empty() || parent.empty() || !ActiveFileSystem().list(parent, entries, error)) return backups;
+    for (const FolderEntry& entry : entries) {
+        if (entry.kind != FolderEntry::Kind::Folder || !entry.name.starts_with(site)) continue;
+        std::optional<SiteBackup> backup = BackupNamed(std::string_view(entry.name).substr(site.size()));
+        if (!backup) continue;
+        backup->name = entry.name;
+        backup->folder = parent + entry.name + kSeparator;
+        backups.push_back(std::move(*backup));
+    }
+    std::sort(backups.begin(), backups.end(), [](const SiteBackup& a, const SiteBackup& b) {
+        return std::tie(a.when, a.sequence) > std::tie(b.when, b.sequence);
+    });
+    return backups;
 }
 
 void RemoveBackupFolder(const std::string& folder) {

@@ -74,6 +74,10 @@ ProgressBar PassProgressBar(SitePass pass, double fraction, double elapsedSecond
             return MakeProgressBar(0, "Backing Up Web Site", fraction, {0, 0, 133}, kWhite, elapsedSeconds);
         case SitePass::RemoveMenus:
             return MakeProgressBar(1, "Deleting Menus", fraction, {133, 0, 0}, kWhite, elapsedSeconds);
+        case SitePass::Links:
+            return MakeProgressBar(1, "Updating Links", fraction, {0, 133, 0}, kWhite, elapsedSeconds);
+        case SitePass::Restore:
+            return MakeProgressBar(1, "Restoring Web Site", fraction, {0, 0, 133}, kWhite, elapsedSeconds);
         default:
             return MakeProgressBar(1, "Upgrading Web Site", fraction, {0, 133, 0}, kWhite, elapsedSeconds);
     }
@@ -82,8 +86,9 @@ ProgressBar PassProgressBar(SitePass pass, double fraction, double elapsedSecond
 std::string OperationCaption(int code) {
     static const char* const captions[] = {"Menu Removal Progress",  "Site Weigh-in Progress",
                                            "Site Backup Progress",   "Site Upgrade Progress",
-                                           "Site Analysis Progress", "Mark-up Analysis Progress"};
-    return code >= 0 && code < 6 ? captions[code] : "Site Upgrade Progress";
+                                           "Site Analysis Progress", "Mark-up Analysis Progress",
+                                           "Link Update Progress",   "Site Restore Progress"};
+    return code >= 0 && code < static_cast<int>(std::size(captions)) ? captions[code] : "Site Upgrade Progress";
 }
 
 }  // namespace wk

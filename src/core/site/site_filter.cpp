@@ -23,8 +23,10 @@ bool PassesPattern(std::string_view name, std::string_view pattern) {
 }  // namespace
 
 bool IsSiteFile(std::string_view name, SitePass pass, std::string_view pattern) {
-    if (pass == SitePass::Backup || pass == SitePass::AnalyseSite) return true;
+    if (pass == SitePass::Backup || pass == SitePass::AnalyseSite || pass == SitePass::Restore) return true;
     if (pass == SitePass::RemoveMenus && name.ends_with(".shtml")) return true;
+    // A link may lead from any page, whatever the filter selects for a change.
+    if (pass == SitePass::Links && PassesPattern(name, "*.*")) return true;
     return PassesPattern(name, pattern);
 }
 

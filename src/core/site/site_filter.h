@@ -15,6 +15,8 @@ enum class SitePass : std::uint8_t {
     Upgrade = 3,        // files passing the pattern
     AnalyseSite = 4,    // every file
     AnalyseMarkup = 5,  // files passing the pattern
+    Links = 6,          // files passing the pattern, and every file with an HTML ending
+    Restore = 7,        // every file
 };
 
 // The endings the pattern "*.*" stands for.

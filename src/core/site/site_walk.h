@@ -24,8 +24,9 @@ using PassAction = std::function<std::string(const SiteFile&)>;
 // Hands every file under folder that IsSiteFile selects for the pass to
 // action, depth first: a folder's own files, in the order the file system
 // lists them, before any of its subfolders. Links to folders are not
-// followed, so a walk neither loops nor leaves the tree; links that lead
-// nowhere, devices and pipes are passed over. Answers nothing when the whole
+// followed, so a walk neither loops nor leaves the tree; links to files
+// outside the folder, links that lead nowhere, devices and pipes are passed
+// over. Answers nothing when the whole
 // tree was walked, else why it stopped: a folder that cannot be listed, or
 // what the action said.
 std::string WalkSiteFolder(const std::string& folder, SitePass pass, std::string_view pattern,

@@ -19,8 +19,19 @@ std::string StagedWrites::write(const std::string& path, const std::string& byte
     std::string temporary;
     std::string error;
     if (!ActiveFileSystem().writeTemporary(path, bytes, likeFile, temporary, error)) return error;
-    staged_.push_back({temporary, path, std::move(then)});
-    stagedBytes_ += bytes.size();
+    return stage(std::move(temporary), path, bytes.size(), std::move(then));
+}
+
+std::string StagedWrites::copy(const std::string& from, std::uint64_t size, const std::string& path, Then then) {
+    std::string temporary;
+    std::string error;
+    if (!ActiveFileSystem().copyToTemporary(from, path, temporary, error)) return error;
+    return stage(std::move(temporary), path, size, std::move(then));
+}
+
+std::string StagedWrites::stage(std::string temporary, const std::string& path, std::uint64_t size, Then then) {
+    staged_.push_back({std::move(temporary), path, std::move(then)});
+    stagedBytes_ += size;
     if (staged_.size() < kMostStagedFiles && stagedBytes_ < kMostStagedBytes) return {};
     return commit();
 }

@@ -25,6 +25,9 @@ public:
     // Stages bytes for path, with likeFile's permissions; commits when enough
     // wait. Why it failed (naming the file), or nothing.
     std::string write(const std::string& path, const std::string& bytes, const std::string& likeFile, Then then);
+    // Stages a copy of the file from (of size bytes, with its permissions)
+    // for path, as write does; the copy is never held in memory.
+    std::string copy(const std::string& from, std::uint64_t size, const std::string& path, Then then);
     // Flushes what is staged, renames each page into place in order and runs
     // what follows it; stops at the first failure, leaving the pages after it
     // as they were. Call it at the end of a pass, and after a failure, so
@@ -39,6 +42,8 @@ private:
     };
     std::vector<Staged> staged_;
     std::uint64_t stagedBytes_ = 0;
+    // Queues a temporary file filled for path; commits when enough wait.
+    std::string stage(std::string temporary, const std::string& path, std::uint64_t size, Then then);
     void discard();
 };
 

@@ -1,70 +1,13 @@
 // The site-wide operations on a real site folder: what they change, what they
 // skip and why, and what a failure leaves behind.
-#include <filesystem>
-#include <fstream>
-#include <map>
-#include <sstream>
-
-#include "app/site_operation.h"
-#include "commit_fixture.h"
 #include "ground/file_system.h"
 #include "markup/page_commit.h"
 #include "markup/scan.h"
+#include "site_fixture.h"
 #include "support/failing_file_system.h"
 
 namespace wk::test {
 namespace {
-
-namespace fs = std::filesystem;
-
-// Every file under folder, by its path below it, with its bytes.
-std::map<std::string, std::string> Contents(const std::string& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        if (!entry.is_regular_file()) continue;
-        std::ostringstream bytes;
-        bytes << std::ifstream(entry.path(), std::ios::binary).rdbuf();
-        files[fs::relative(entry.path(), folder).string()] = bytes.str();
-    }
-    return files;
-}
-
-class RecordingView : public SiteOperationView {
-public:
-    std::vector<SiteFigures> figures;
-    std::vector<ProgressBar> bars;
-    void showFigures(const SiteFigures& shown) override { figures.push_back(shown); }
-    void showBar(const ProgressBar& bar) override { bars.push_back(bar); }
-};
-
-class SiteOperation : public CommitTest {
-protected:
-    RecordingView view;
-
-    void SetUp() override {
-        CommitTest::SetUp();
-        SetOptions("11110");
-    }
-    void TearDown() override {
-        for (const std::string& backup : Backups()) fs::remove_all(backup);
-    }
-    SiteSummary Run(int code, bool dryRun = false) { return RunSiteOperation(ws, code, view, {dryRun}); }
-    void Write(const std::string& name, const std::string& text) {
-        fs::create_directories(fs::path(site.file(name)).parent_path());
-        site.write(name, text);
-    }
-    // The backup folders beside the site, each ending with the separator.
-    std::vector<std::string> Backups() const {
-        std::vector<std::string> found;
-        for (const auto& backup : BackupsBeside(site)) found.push_back(backup.string() + "/");
-        return found;
-    }
-    static std::map<std::string, std::string> Notes(const std::vector<PageNote>& pages) {
-        std::map<std::string, std::string> notes;
-        for (const PageNote& page : pages) notes[page.page] = page.note;
-        return notes;
-    }
-};
 
 TEST_F(SiteOperation, TheUpgradeSkipsPagesWhoseNameIsTakenOrThatCannotBeReadAndItsDryRunChangesNothing) {
     Write("x.a.htm", kJazzPage);  // both become x.shtml
@@ -140,12 +83,12 @@ TEST_F(SiteOperation, AWriteThatFailsStopsNamingThePageAndLeavesEachPageAsItWasO
     for (const char* name : {"a.htm", "b.htm", "c.htm", "d.htm"}) Write(name, kJazzPage);
     Write("img/x.gif", "GIF89a");
     WatchingDisk disk;
-    disk.failingPage = "c.htm";
+    disk.failingPage = "c.shtml";  // a page that moves is written under its new name
     disk.countBackup = [&] { return Backups().empty() ? 0 : Contents(Backups()[0]).size(); };
     FileSystemOverride use(disk);
     const SiteSummary summary = Run(kUpgradeSite);
     EXPECT_TRUE(summary.stopped);
-    EXPECT_NE(summary.error.find(site.file("c.htm")), std::string::npos) << summary.error;
+    EXPECT_NE(summary.error.find(site.file("c.shtml")), std::string::npos) << summary.error;
     EXPECT_EQ(disk.backedUpBeforeFirstWrite, 5u);
     EXPECT_EQ(Contents(summary.backupFolder).size(), 5u);
     EXPECT_EQ(site.read("c.htm"), kJazzPage);

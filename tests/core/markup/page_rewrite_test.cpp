@@ -59,6 +59,7 @@ std::string Imported(std::string page) {
 
 TEST(StyleImport, OpensTheHeadsStyleElementOrANewOne) {
     const std::string media = "<html><head><style media=\"screen\">p{}</style>";
+    const std::string kTyped(kTypedStyleTag);
     const std::pair<std::string, std::string> cases[] = {
         {"<html><head><title>t</title></head><body></body></html>",
          "<html><head><title>t</title><style>" + kImport + "</style></head><body></body></html>"},
@@ -74,8 +75,17 @@ TEST(StyleImport, OpensTheHeadsStyleElementOrANewOne) {
         {"<html><head></head><body><style>b{}</style></body></html>",
          "<html><head><style>" + kImport + "</style></head><body><style>b{}</style></body></html>"},
         {"<p>no head</p>", "<p>no head</p>"},
+        // A "</head>" before the head: the import goes where the next commit looks for it.
+        {kTyped + "</head><html><head><style>p{}</style></head>",
+         kTyped + "</head><html><head>" + kTyped + kImport + "p{}</style></head>"},
+        {"</head><html><head></head>", "</head><html><head><style>" + kImport + "</style></head>"},
+        {"<html></head><head><p>x", "<html><style>" + kImport + "</style></head><head><p>x"},  // a head never closed
     };
-    for (const auto& [page, imported] : cases) EXPECT_EQ(Imported(page), imported) << page;
+    for (const auto& [page, imported] : cases) {
+        EXPECT_EQ(Imported(page), imported) << page;
+        // Committed again, at most a bare tag is typed; a third time, nothing changes.
+        EXPECT_EQ(Imported(Imported(imported)), Imported(imported)) << page;
+    }
     // A second commit adds nothing to a typed element, and does not copy the
     // import into the first of two style elements.
     EXPECT_EQ(Imported(cases[2].second), cases[2].second);

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "ground/file_system.h"
 #include "support/temp_folder.h"
 
 namespace wk {
@@ -58,7 +59,8 @@ TEST_F(PreviewBuild, FillsInTheImportAndIncludesFromTheSiteRoot) {
 }
 
 TEST_F(PreviewBuild, AReferenceOutOfTheSiteIsLeftOutAndSaid) {
-    for (const std::string ref : {"../secret.txt", "/_/../../secret.txt", "a/b/../../../secret.txt"}) {
+    std::filesystem::create_symlink(folder.file("secret.txt"), root + "away.inc");  // a link that leads out
+    for (const std::string ref : {"../secret.txt", "/_/../../secret.txt", "a/b/../../../secret.txt", "/away.inc"}) {
         const PreviewText built = BuildPreview(Styled("[" + Include(ref) + "]"), {root, ""});
         EXPECT_EQ(built.text, "<style>CSS</style>[]") << ref;
         EXPECT_EQ(built.notes.size(), 1u) << ref;
@@ -91,6 +93,26 @@ TEST_F(PreviewBuild, AMissingEndOrALoopStopsThePreviewWhereItWas) {
         EXPECT_EQ(built.text, preview) << page;
         EXPECT_EQ(built.notes.size(), 1u) << page;
     }
+}
+
+TEST_F(PreviewBuild, FilesThatMultiplyTheirIncludesStopAfterAFixedAmountOfWork) {
+    // Each file includes the next twice: 2^24 includes, were all expanded.
+    for (int i = 0; i < 24; ++i) {
+        const std::string next = Include("/d" + std::to_string(i + 1) + ".inc");
+        folder.write("site/d" + std::to_string(i) + ".inc", next + next);
+    }
+    struct CountingDisk : DiskFileSystem {
+        int reads = 0;
+        std::optional<std::string> read(const std::string& path) override {
+            ++reads;
+            return DiskFileSystem::read(path);
+        }
+    } disk;
+    FileSystemOverride use(disk);
+    const PreviewText built = BuildPreview(Styled(Include("/d0.inc")), {root, ""});
+    ASSERT_EQ(built.notes.size(), 1u);
+    EXPECT_NE(built.notes[0].find("more than 10000 includes"), std::string::npos) << built.notes[0];
+    EXPECT_LE(disk.reads, 10001);
 }
 
 TEST_F(PreviewBuild, SourcesOnTheSiteAddressBecomeFilesOfTheSiteRoot) {

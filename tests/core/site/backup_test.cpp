@@ -35,5 +35,20 @@ TEST(FreshBackupFolder, ASecondBackupInTheSameMinuteGetsItsOwnFolder) {
     EXPECT_EQ(FreshBackupFolder(site, "200512311259"), parent.file("shop200512311259-3.baq/"));
 }
 
+TEST(ListBackups, NamesTheSitesBackupsNewestFirstWithTheirDateAndTime) {
+    test::TempFolder parent;
+    for (const char* folder : {"shop200512311259.baq", "shop200512311259-2.baq", "shop200601020304.baq",
+                               "shop2200601020304.baq", "shop200601020304.baq.old", "other200601020304.baq"})
+        std::filesystem::create_directory(parent.file(folder));
+    parent.write("shop200701010000.baq", "a file is no backup");
+    std::string listed;
+    for (const SiteBackup& backup : ListBackups(parent.file("shop/"))) {
+        EXPECT_EQ(backup.folder, parent.file(backup.name + "/"));
+        listed += backup.name + " " + backup.when + ";";
+    }
+    EXPECT_EQ(listed, "shop200601020304.baq 2006-01-02 03:04;shop200512311259-2.baq 2005-12-31 12:59;"
+                      "shop200512311259.baq 2005-12-31 12:59;");
+}
+
 }  // namespace
 }  // namespace wk

@@ -27,6 +27,9 @@ TEST(IsSiteFile, ThePatternEndsTheNameExactlyAndStarDotStarStandsForEveryHtmlEnd
         {"*.htm", SitePass::Backup, "g.gif", true},  // backup and analysis take every file
         {"*.htm", SitePass::AnalyseSite, "_", true},
         {"*", SitePass::WeighPages, "anything.bin", true},  // a one-character pattern is a bare wildcard
+        {"*.htm", SitePass::Links, "a.shtml", true},  // links are read in every page
+        {"*.txt", SitePass::Links, "a.txt", true},
+        {"*.htm", SitePass::Links, "a.css", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(IsSiteFile(c.name, c.pass, c.pattern), c.selected) << c.pattern << " " << c.name;

@@ -48,12 +48,15 @@ TEST_F(SiteWalk, HandlesAFoldersOwnFilesBeforeItsSubfoldersDepthFirst) {
     EXPECT_TRUE(rest == subFirst || rest == zFirst) << rest[0] << " " << rest[1] << " " << rest[2];
 }
 
-TEST_F(SiteWalk, NeitherFollowsALinkToAFolderNorLoopsAndPassesOverLinksToNothing) {
+TEST_F(SiteWalk, NeitherFollowsALinkToAFolderNorLoopsAndPassesOverLinksToNothingOrOutOfTheSite) {
     Make("a.htm");
     outside.write("secret.htm", "outside the site");
     fs::create_directory_symlink(site.path(), site.file("loop"));
     fs::create_directory_symlink(outside.path(), site.file("away"));
     fs::create_symlink(site.file("missing.htm"), site.file("broken.htm"));
+    fs::create_symlink(outside.file("secret.htm"), site.file("out.htm"));
+    fs::create_symlink(site.file("round.htm"), site.file("again.htm"));
+    fs::create_symlink(site.file("again.htm"), site.file("round.htm"));
     fs::create_symlink(site.file("a.htm"), site.file("alias.htm"));  // a link to a file is a file
     std::vector<std::string> walked = Walked(SitePass::Backup);
     std::sort(walked.begin(), walked.end());
