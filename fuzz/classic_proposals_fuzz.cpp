@@ -11,7 +11,7 @@ using namespace wk;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view page(reinterpret_cast<const char*>(data), size);
     const Proposals proposals = Propose(page, ProposalMethod::Classic);
-    if (proposals.keywords.size() >= kKeywordListCap) std::abort();
+    if (proposals.keywords.size() > kKeywordListCap) std::abort();
     FillKeywordList(proposals.keywords);
     return 0;
 }

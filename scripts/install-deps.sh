@@ -8,7 +8,7 @@ fuzz=false; [ "${1:-}" = --fuzz ] && fuzz=true
 packages=(cmake g++ make qt6-base-dev qt6-webengine-dev libgl-dev qt6-tools-dev
           qt6-documentation-tools libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3.11-doc locales)
 if $e2e; then
-  packages+=(nginx-light apache2 chromium fonts-dejavu-core imagemagick x11-utils curl)
+  packages+=(nginx-light apache2 chromium fonts-dejavu-core imagemagick x11-utils xdotool curl)
   command -v node >/dev/null 2>&1 || packages+=(nodejs npm)
 fi
 # With --fuzz also clang and its sanitizer and libFuzzer runtimes (scripts/fuzz.sh).

@@ -45,7 +45,7 @@ std::optional<std::string> RefusedValue(const Arguments& args) {
     if (args.has("--font") && !NormalisedFontChoice(args.get("--font")))
         return "--font " + args.get("--font") + " is not in the font list (names are matched exactly)";
     if (args.has("--size") && !TypedSize(args.get("--size")))
-        return "--size " + args.get("--size") + " is not a positive number";
+        return "--size " + args.get("--size") + " is not " + kSizeRange;
     return std::nullopt;
 }
 

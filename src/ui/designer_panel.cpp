@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -174,7 +175,8 @@ QWidget* DesignerPanel::buildControls() {
     cmbElement_ = element;
     cmbElement_->setMinimumWidth(150);
     connect(cmbElement_, &QComboBox::editTextChanged, this, onText(SetElementText));
-    cmbElement_->lineEdit()->installEventFilter(this);
+    // The box itself has the focus and takes the keys; its line edit is only drawn in it.
+    cmbElement_->installEventFilter(this);
 
     cmbFont_ = ListBox("cmbFont", kFontHint, false, Shown(kFontEntries));
     cmbFont_->setMinimumWidth(130);
@@ -186,6 +188,8 @@ QWidget* DesignerPanel::buildControls() {
     cmbSize_ = size;
     cmbSize_->setFixedWidth(64);
     connect(cmbSize_, &QComboBox::editTextChanged, this, onText(ApplySize));
+    // Typing ends with Enter or when the focus leaves: then a size the menu cannot use is refused.
+    cmbSize_->installEventFilter(this);
 
     chkBold_ = StyleBox("chkBold", QStringLiteral("B"), &QFont::setBold);
     chkItalic_ = StyleBox("chkItalic", QStringLiteral("I"), &QFont::setItalic);
@@ -243,6 +247,11 @@ std::function<void(const QString&)> DesignerPanel::onText(void (*command)(Worksp
     };
 }
 
+void DesignerPanel::endSizeEntry() {
+    EndSizeEntry(ws_);
+    changed();
+}
+
 void DesignerPanel::changed() {
     refresh();
     emit styleChanged();
@@ -257,7 +266,7 @@ QToolButton* DesignerPanel::colorButton(ColorBox box) const {
 void DesignerPanel::refresh() {
     showControls();
     showPalette();
-    picture_->update();  // the samples on it with it
+    picture_->showStyle();
 }
 
 void DesignerPanel::showControls() {
@@ -321,10 +330,12 @@ bool DesignerPanel::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (watched == cmbElement_->lineEdit() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (watched == cmbElement_ && enter) {
             CheckElementEntry(ws_);
             changed();
         }
+        if (watched == cmbSize_ && enter) endSizeEntry();
         // The font box changes only by a choice from its list.
         if (watched == cmbFont_ && !key->text().isEmpty() && key->text().at(0).isPrint()) return true;
     }
@@ -332,6 +343,12 @@ bool DesignerPanel::eventFilter(QObject* watched, QEvent* event) {
         TogglePalette(ws_, watched == txtColor1_ ? ColorBox::Background : ColorBox::Text);
         changed();
         return true;
+    }
+    if (type == QEvent::FocusOut && watched == cmbSize_) {
+        // Not when another window or the box's own list takes the focus: typing goes on after.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            QTimer::singleShot(0, this, &DesignerPanel::endSizeEntry);  // the message after the focus has moved
     }
     if (type == QEvent::Resize && watched == window()) showPalette();
     return QWidget::eventFilter(watched, event);

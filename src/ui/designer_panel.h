@@ -47,6 +47,7 @@ private:
     // A box's reaction to its text: the designer command, then the outcome shown.
     std::function<void(const QString&)> onText(void (*command)(Workspace&, const std::string&));
     void changed();
+    void endSizeEntry();
     void showControls();
     void showPalette();
     QLabel* colorBox(ColorBox box) const;

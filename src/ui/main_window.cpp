@@ -23,8 +23,10 @@
 #include "assist/about.h"
 #include "ground/text.h"
 #include "ui/designer_panel.h"
+#include "ui/elided_label.h"
 #include "ui/icons.h"
 #include "ui/menu_builder_panel.h"
+#include "ui/path_box.h"
 #include "ui/status_panels.h"
 #include "ui/text_bridge.h"
 #include "ui/wrapping_button.h"
@@ -52,7 +54,7 @@ QWidget* Column(int number, const QString& name, QLayout* content) {
 }
 
 // Captions wrap, so that the long ones leave the columns narrow.
-QPushButton* Button(const char* name, const QString& caption) {
+WrappingButton* Button(const char* name, const QString& caption) {
     auto* button = new WrappingButton(caption);
     button->setObjectName(name);
     return button;
@@ -135,14 +137,15 @@ QWidget* MainWindow::buildSetUpColumn() {
     summary->setVerticalSpacing(2);
     static const char* const names[] = {"Site URL:", "Organisation:", "Author:", "Copyright:", "Local source:"};
     for (std::size_t i = 0; i < boilerplate_.size(); ++i) {
-        boilerplate_[i] = new QLabel;
+        boilerplate_[i] = new ElidedLabel;
         // Long entries are cut at the column's edge; the tooltip shows them whole.
         boilerplate_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        boilerplate_[i]->setTextFormat(Qt::PlainText);
         auto* name = new QLabel(names[i]);
         name->setForegroundRole(QPalette::PlaceholderText);  // quieter than the entry under it
         summary->addRow(name, boilerplate_[i]);
     }
+    // A path keeps its last folder in sight.
+    boilerplate_.back()->setElideMode(Qt::ElideMiddle);
     auto* edit = new QPushButton("Edit Boilerplate...");
     edit->setObjectName("btnEditBoilerplate");
     edit->setToolTip("Alter the current boilerplate");
@@ -174,20 +177,22 @@ QWidget* MainWindow::buildSetUpColumn() {
     pageOptions_ = new QWidget;
     auto* expertLayout = new QVBoxLayout(pageOptions_);
     expertLayout->setContentsMargins(18, 0, 0, 0);
-    anchorLabel_ = new QLabel;
+    anchorLabel_ = new ElidedLabel;
     anchorLabel_->setObjectName("lblAnchor");
-    anchorLabel_->setTextFormat(Qt::PlainText);
-    anchorButton_ = Button("cmdAnchor", "Set Anchor");
+    // One line each, so that the two buttons are of one height: the column
+    // takes the width of the longer caption.
+    anchorButton_ = new QPushButton("Set Anchor");
+    anchorButton_->setObjectName("cmdAnchor");
     connect(anchorButton_, &QPushButton::clicked, this, &MainWindow::setAnchor);
-    filterLabel_ = new QLabel;
+    filterLabel_ = new ElidedLabel;
     filterLabel_->setObjectName("lblFilter");
-    filterLabel_->setTextFormat(Qt::PlainText);
-    filterButton_ = Button("cmdFilter", "Filter to one extension");
+    filterButton_ = new QPushButton("Filter to one extension");
+    filterButton_->setObjectName("cmdFilter");
     connect(filterButton_, &QPushButton::clicked, this, &MainWindow::setFilter);
-    for (QWidget* w : std::initializer_list<QWidget*>{anchorLabel_, anchorButton_, filterLabel_, filterButton_}) {
-        w->setSizePolicy(QSizePolicy::Ignored, w->sizePolicy().verticalPolicy());
+    anchorLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    filterLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    for (QWidget* w : std::initializer_list<QWidget*>{anchorLabel_, anchorButton_, filterLabel_, filterButton_})
         expertLayout->addWidget(w);
-    }
     content->addWidget(pageOptions_);
     content->addStretch(1);
     return Column(1, "Set up", content);
@@ -210,7 +215,7 @@ QWidget* MainWindow::buildDesignColumn() {
 QWidget* MainWindow::buildCommitColumn() {
     auto* content = new QVBoxLayout;
 
-    page_ = new QLineEdit;
+    page_ = new PathBox;
     page_->setObjectName("txtPage");
     page_->setPlaceholderText("Path of the web page");
     page_->setClearButtonEnabled(true);
@@ -263,6 +268,7 @@ QWidget* MainWindow::buildCommitColumn() {
     remove_ = Button("cmdRemove", "Remove ALL Tollivance Menus From Entire Site");
     connect(upgrade_, &QPushButton::clicked, this, &MainWindow::upgradeSite);
     connect(remove_, &QPushButton::clicked, this, &MainWindow::removeMenus);
+    WrappingButton::OneHeight({upgrade_, remove_});
     siteLayout->addWidget(upgrade_);
     siteLayout->addWidget(remove_);
     content->addWidget(siteCommands_);
@@ -284,11 +290,7 @@ void MainWindow::showWorkspace() {
     panels_->showStatus(ws_.status);
     const std::string entries[] = {ws_.status.siteUrl, ws_.status.organisation, ws_.status.author,
                                    ws_.status.copyright, ws_.status.siteRoot};
-    for (std::size_t i = 0; i < boilerplate_.size(); ++i) {
-        const QString text = ShownText(TrimSpaces(entries[i]));
-        boilerplate_[i]->setText(text);
-        boilerplate_[i]->setToolTip(text);
-    }
+    for (std::size_t i = 0; i < boilerplate_.size(); ++i) boilerplate_[i]->showText(ShownText(TrimSpaces(entries[i])));
     for (std::size_t i = 0; i < options_.size(); ++i) {
         const QSignalBlocker quiet(options_[i]);
         options_[i]->setChecked(ws_.options.commit[i]);
@@ -297,11 +299,9 @@ void MainWindow::showWorkspace() {
         const QSignalBlocker quiet(expert_);
         expert_->setChecked(ws_.options.expert);
     }
-    const QString anchor = ShownText(AnchorCaption(ws_.options));
-    anchorLabel_->setText(anchor);
-    anchorLabel_->setToolTip(anchor);
-    filterLabel_->setText(ShownText(ws_.options.filterCaption));
-    filterLabel_->setToolTip(ShownText(ws_.options.filterTooltip));
+    anchorLabel_->showText(ShownText(AnchorCaption(ws_.options)));
+    filterLabel_->setHint(ShownText(ws_.options.filterTooltip));
+    filterLabel_->showText(ShownText(ws_.options.filterCaption));
     showExpertControls();
     showTipsSetting();
     showPage();
@@ -329,6 +329,9 @@ void MainWindow::showPage() {
                 ShownText(ws_.page.description));
     candidates_->clear();
     candidates_->addItems(ShownTexts(ws_.page.descriptionCandidates));
+    // A sentence wider than the screen is cut in the list; its tooltip holds it whole.
+    for (int i = 0; i < candidates_->count(); ++i)
+        candidates_->setItemData(i, candidates_->itemText(i), Qt::ToolTipRole);
     candidates_->setEnabled(candidates_->count() > 0);
 }
 

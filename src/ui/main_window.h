@@ -11,7 +11,6 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
@@ -29,10 +28,12 @@ namespace wk::ui {
 
 enum class IconKind;
 class DesignerPanel;
+class ElidedLabel;
 class MenuBuilderPanel;
 class StatusPanels;
 class AboutDialog;
 class PreviewWindow;
+class WrappingButton;
 class LinkCheckWindow;
 
 class MainWindow : public QMainWindow {
@@ -105,11 +106,11 @@ private:
     StatusPanels* panels_ = nullptr;
 
     // Set up
-    std::array<QLabel*, 5> boilerplate_{};
+    std::array<ElidedLabel*, 5> boilerplate_{};
     std::array<QCheckBox*, kCommitOptionCount> options_{};
     QCheckBox* expert_ = nullptr;
-    QLabel* anchorLabel_ = nullptr;
-    QLabel* filterLabel_ = nullptr;
+    ElidedLabel* anchorLabel_ = nullptr;
+    ElidedLabel* filterLabel_ = nullptr;
     QPushButton* anchorButton_ = nullptr;
     QPushButton* filterButton_ = nullptr;
     QWidget* pageOptions_ = nullptr;  // the anchor and filter rows
@@ -121,8 +122,8 @@ private:
     QPlainTextEdit* description_ = nullptr;
     QComboBox* candidates_ = nullptr;
     QWidget* siteCommands_ = nullptr;  // the expert's whole-site commands
-    QPushButton* upgrade_ = nullptr;
-    QPushButton* remove_ = nullptr;
+    WrappingButton* upgrade_ = nullptr;
+    WrappingButton* remove_ = nullptr;
 
     QToolButton* magnifier_ = nullptr;
     QCheckBox* tips_ = nullptr;       // chkTip

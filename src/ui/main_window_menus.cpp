@@ -24,12 +24,15 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& title) {
     return menu;
 }
 
-QAction* AddEntry(QMenu* menu, const char* name, const QString& text, const QKeySequence& shortcut = {}) {
+QAction* AddEntry(QMenu* menu, const char* name, const QString& text, const QList<QKeySequence>& keys = {}) {
     QAction* action = menu->addAction(text);
     action->setObjectName(name);
-    action->setShortcut(shortcut);
+    action->setShortcuts(keys);
     return action;
 }
+
+// The platform's own keys for a command it knows (Open, Save, New, Help...).
+QList<QKeySequence> Standard(QKeySequence::StandardKey command) { return QKeySequence::keyBindings(command); }
 
 void AddSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(name); }
 
@@ -42,16 +45,18 @@ void MainWindow::buildMenuBar() {
     QMenuBar* bar = menuBar();
 
     QMenu* file = AddMenu(bar, "mnuFile", "&File");
-    connect(AddEntry(file, "mnuOpen", "Open Web Page", QKeySequence(Qt::CTRL | Qt::Key_O)), &QAction::triggered,
+    connect(AddEntry(file, "mnuOpen", "Open Web Page", Standard(QKeySequence::Open)), &QAction::triggered,
             this, &MainWindow::browsePage);
-    connect(AddEntry(file, "mnuSave", "Save Changes to Web Page", QKeySequence(Qt::CTRL | Qt::Key_S)),
+    connect(AddEntry(file, "mnuSave", "Save Changes to Web Page", Standard(QKeySequence::Save)),
             &QAction::triggered, this, &MainWindow::commitPage);
-    connect(AddEntry(file, "mnuPreview", "Preview Web Page", QKeySequence(Qt::CTRL | Qt::Key_P)),
+    // Not Ctrl+P: that is Print everywhere, and the preview prints nothing.
+    connect(AddEntry(file, "mnuPreview", "Preview Web Page", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}),
             &QAction::triggered, this, &MainWindow::previewPage);
     connect(AddEntry(file, "mnuRestoreSite", "Restore Site from Backup\u2026"), &QAction::triggered, this,
             &MainWindow::restoreSite);
     AddSeparator(file, "mnuone");
-    connect(AddEntry(file, "mnuExit", "Exit Web Kestrane"), &QAction::triggered, qApp, &QApplication::quit);
+    connect(AddEntry(file, "mnuExit", "Exit Web Kestrane", Standard(QKeySequence::Quit)), &QAction::triggered, qApp,
+            &QApplication::quit);
 
     QMenu* edit = AddMenu(bar, "mnuEdit", "&Edit");
     connect(AddEntry(edit, "mnuBoilerPlate", "BoilerPlate"), &QAction::triggered, this,
@@ -62,12 +67,12 @@ void MainWindow::buildMenuBar() {
             &MainWindow::changeCategory);
 
     QMenu* builder = AddMenu(bar, "mnuBuilder", "&Menu Builder");
-    QAction* newNode = AddEntry(builder, "mnuNew", "New Menu or Item", QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* newNode = AddEntry(builder, "mnuNew", "New Menu or Item", Standard(QKeySequence::New));
     QAction* openNode = AddEntry(builder, "mnuSet", "Open Selected Menu or Item");
     AddSeparator(builder, "mnutwo");
-    QAction* up = AddEntry(builder, "mnuUp", "Move Selected Item UP", QKeySequence(Qt::ALT | Qt::Key_Up));
-    QAction* down = AddEntry(builder, "mnudown", "Move Selected Item DOWN", QKeySequence(Qt::ALT | Qt::Key_Down));
-    QAction* incinerate = AddEntry(builder, "mnuDelete", "Delete Selected item", QKeySequence(Qt::Key_Delete));
+    QAction* up = AddEntry(builder, "mnuUp", "Move Selected Item UP", {QKeySequence(Qt::ALT | Qt::Key_Up)});
+    QAction* down = AddEntry(builder, "mnudown", "Move Selected Item DOWN", {QKeySequence(Qt::ALT | Qt::Key_Down)});
+    QAction* incinerate = AddEntry(builder, "mnuDelete", "Delete Selected item", Standard(QKeySequence::Delete));
     // Delete, Alt+Up and Alt+Down work on the tree only while the menu builder
     // has the focus, so that elsewhere the keys keep their ordinary meaning:
     // Delete in the page and description boxes, Alt+Down opening a list box.
@@ -120,8 +125,8 @@ void MainWindow::buildMenuBar() {
         OpenTips(ws_, ws_.tips.index);
         showTips();
     });
-    connect(AddEntry(help, "HelpMe", "Get Detailed Help NOW", QKeySequence(Qt::Key_F1)), &QAction::triggered, this,
-            &MainWindow::showHelp);
+    connect(AddEntry(help, "HelpMe", "Get Detailed Help NOW", Standard(QKeySequence::HelpContents)),
+            &QAction::triggered, this, &MainWindow::showHelp);
     QMenu* topics = help->addMenu("Topics");
     topics->menuAction()->setObjectName("mnuTopics");
     buildTopicsMenu(topics);

@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QToolTip>
 #include <QMouseEvent>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -49,6 +51,7 @@ MenuBuilderPanel::MenuBuilderPanel(Workspace& ws, QWidget* parent) : QWidget(par
     tv_->setSelectionMode(QAbstractItemView::SingleSelection);
     tv_->setExpandsOnDoubleClick(false);  // a double-click edits the node
     tv_->viewport()->installEventFilter(this);
+    tv_->installEventFilter(this);
     connect(tv_, &QTreeWidget::currentItemChanged, this, &MenuBuilderPanel::selectionMoved);
     connect(tv_, &QTreeWidget::itemExpanded, this,
             [this](QTreeWidgetItem* item) { ws_.tree.setExpanded(IdOf(item), true); });
@@ -136,7 +139,9 @@ void MenuBuilderPanel::reload() {
         QTreeWidgetItem* menuItem = tv_->topLevelItem(i);
         menuItem->setExpanded(tree.node(IdOf(menuItem)).expanded);
     }
-    if (selected) tv_->setCurrentItem(selected);
+    if (!selected) return;
+    tv_->setCurrentItem(selected);
+    tv_->scrollToItem(selected);  // also after the magnifier changed every row's height
 }
 
 void MenuBuilderPanel::setLarge(bool large) {
@@ -149,15 +154,40 @@ void MenuBuilderPanel::setLarge(bool large) {
 }
 
 bool MenuBuilderPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == tv_->viewport()) {
-        const auto* mouse = static_cast<const QMouseEvent*>(event);
-        if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) treeClicked();
-        if (event->type() == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton) {
+    // Enter and F2, the keyboard's double-click, edit the node.
+    if (watched == tv_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<const QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) {
+            editNode();
+            return true;
+        }
+    }
+    if (watched == tv_->viewport() && event->type() == QEvent::ToolTip) {
+        // A label cut with "…" is shown whole; elsewhere the tree's own tooltip, the selected link.
+        const auto* help = static_cast<const QHelpEvent*>(event);
+        const QTreeWidgetItem* item = tv_->itemAt(help->pos());
+        if (item && labelCut(item)) {
+            QToolTip::showText(help->globalPos(), item->text(0), tv_);
+            return true;
+        }
+    }
+    const bool click = event->type() == QEvent::MouseButtonRelease, doubleClick = event->type() == QEvent::MouseButtonDblClick;
+    if (watched == tv_->viewport() && (click || doubleClick) &&
+        static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (click) treeClicked();
+        if (doubleClick) {
             editNode();
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool MenuBuilderPanel::labelCut(const QTreeWidgetItem* item) const {
+    const QRect room = tv_->visualItemRect(item).intersected(tv_->viewport()->rect());
+    // The picture and the gaps beside it and the text.
+    const int text = tv_->fontMetrics().horizontalAdvance(item->text(0)) + tv_->iconSize().width() + 12;
+    return text > room.width();
 }
 
 // A click on an empty tree starts it; otherwise the tree's tooltip names the

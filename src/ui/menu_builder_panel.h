@@ -38,6 +38,7 @@ private:
     // Runs a tree command of the workspace, then shows the tree it leaves.
     template <typename Command>
     void run(Command command);
+    bool labelCut(const QTreeWidgetItem* item) const;  // the tree shows the label with "…"
     void treeClicked();
     void selectionMoved(QTreeWidgetItem* current);
     void showSelectedLink();

@@ -11,11 +11,11 @@
 
 namespace wk::ui {
 
-StatusPanel::StatusPanel(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::TabFocus); }
+StatusPanel::StatusPanel(QWidget* parent) : ElidedLabel(parent) { setFocusPolicy(Qt::TabFocus); }
 
 void StatusPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
-    QLabel::mouseReleaseEvent(event);
+    ElidedLabel::mouseReleaseEvent(event);
 }
 
 void StatusPanel::keyPressEvent(QKeyEvent* event) {
@@ -23,12 +23,12 @@ void StatusPanel::keyPressEvent(QKeyEvent* event) {
     if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
         emit clicked();
     else
-        QLabel::keyPressEvent(event);
+        ElidedLabel::keyPressEvent(event);
 }
 
 // The focus shows as the style's focus frame inside the panel's bevel.
 void StatusPanel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+    ElidedLabel::paintEvent(event);
     if (!hasFocus()) return;
     QStylePainter painter(this);
     QStyleOptionFocusRect option;
@@ -48,11 +48,11 @@ StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
     for (int i = 0; i < kCount; ++i) {
         auto* label = new StatusPanel(this);
         label->setObjectName(QString("SBPanel%1").arg(i + 1));
-        label->setToolTip(tooltips[i]);
+        label->setHint(tooltips[i]);
+        label->setPlaceholder(tooltips[i]);
         label->setCursor(Qt::PointingHandCursor);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setMargin(1);
-        label->setTextFormat(Qt::PlainText);
         // Long entries are cut at the panel's edge rather than widening the window.
         if (stretches[i] > 0) label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         label->setMinimumWidth(40);
@@ -65,9 +65,9 @@ StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
 void StatusPanels::showStatus(const StatusBar& status) {
     const std::string* texts[] = {&status.category, &status.siteUrl, &status.organisation, &status.author,
                                   &status.copyright};
-    for (int i = 0; i < 5; ++i) panels_[static_cast<std::size_t>(i)]->setText(ShownText(*texts[i]));
+    for (int i = 0; i < 5; ++i) panels_[static_cast<std::size_t>(i)]->showText(ShownText(*texts[i]));
     StatusPanel* credits = panels_[5];
-    credits->setText(status.credits ? kCreditsOnText : kCreditsOffText);
+    credits->showText(status.credits ? kCreditsOnText : kCreditsOffText);
     credits->setFrameShadow(status.credits ? QFrame::Raised : QFrame::Sunken);
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // The six panels of the main window's status bar: the page category, the
 // four boilerplate entries and the credits switch. Each reacts to a click.
-#include <QLabel>
 #include <QWidget>
 #include <array>
+
+#include "ui/elided_label.h"
 
 namespace wk {
 struct StatusBar;
@@ -12,8 +13,9 @@ struct StatusBar;
 namespace wk::ui {
 
 // A panel reacts to a click, and to Space or Enter once Tab has brought the
-// focus to it, since some of its commands are nowhere else.
-class StatusPanel : public QLabel {
+// focus to it, since some of its commands are nowhere else. A long entry is
+// cut with "…" and shown whole in the tooltip; an empty one shows its name.
+class StatusPanel : public ElidedLabel {
     Q_OBJECT
 public:
     explicit StatusPanel(QWidget* parent = nullptr);

@@ -1,11 +1,12 @@
 #pragma once
 // The designer's preview picture: one sample of each menu element, drawn in
-// that element's current colours and font at its fixed place. The picture
-// shrinks to the width it is given; samples keep their places in picture
-// pixels and are drawn scaled, so a click still lands on the sample under it.
+// that element's current colours and font. The samples are laid out afresh
+// for the fonts of the style (strips and rows grow with their text), and the
+// whole is drawn scaled to the room the picture has; a click still lands on
+// the sample under it.
 #include <QWidget>
 
-#include "style/designer.h"
+#include "style/sample_layout.h"
 
 namespace wk {
 struct StyleSet;
@@ -16,10 +17,10 @@ namespace wk::ui {
 class StyleSample : public QWidget {
     Q_OBJECT
 public:
-    StyleSample(const StyleSet& style, const DesignerSample& sample, QWidget* parent);
+    StyleSample(const StyleSet& style, Element element, QWidget* parent);
 
-    // Takes its place in a picture drawn at scale (1 is full size).
-    void place(qreal scale);
+    // Takes its place and lines in a picture drawn at scale (1 is full size).
+    void place(const PlacedSample& sample, qreal scale);
 
 signals:
     void clicked(wk::Element element);
@@ -30,18 +31,22 @@ protected:
 
 private:
     const StyleSet& style_;
-    const DesignerSample& sample_;
+    const Element element_;
+    PlacedSample sample_;
 };
 
 // Picture1: a drawn background with the caption "Menu Designer" and the five
-// samples on it. Repaint it after any change of the style.
+// samples on it. Show it afresh after any change of the style.
 class PreviewPicture : public QWidget {
     Q_OBJECT
 public:
-    static constexpr QSize kFullSize{701, 220};  // room for the widest and the lowest sample
+    static constexpr QSize kFullSize{kPictureWidth, kPictureHeight};
 
     PreviewPicture(const StyleSet& style, QWidget* parent);
 
+    // Lays the samples out for the style's fonts and repaints.
+    void showStyle();
+    const SampleLayout& layout() const { return layout_; }
     qreal scale() const;  // of the drawing, at most 1
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -54,6 +59,12 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void placeSamples();
+
+    const StyleSet& style_;
+    SampleLayout layout_;
 };
 
 }  // namespace wk::ui

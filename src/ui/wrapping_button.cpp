@@ -54,7 +54,20 @@ QSize WrappingButton::minimumSizeHint() const {
 
 bool WrappingButton::hasHeightForWidth() const { return true; }
 
-int WrappingButton::heightForWidth(int width) const { return captionBounds(width).height() + padding().height(); }
+void WrappingButton::OneHeight(std::initializer_list<WrappingButton*> group) {
+    for (WrappingButton* button : group)
+        for (WrappingButton* other : group)
+            if (other != button) button->group_ << other;
+}
+
+int WrappingButton::ownHeightForWidth(int width) const { return captionBounds(width).height() + padding().height(); }
+
+int WrappingButton::heightForWidth(int width) const {
+    int height = ownHeightForWidth(width);
+    for (const WrappingButton* other : group_)
+        if (other) height = qMax(height, other->ownHeightForWidth(width));
+    return height;
+}
 
 void WrappingButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);

@@ -64,7 +64,8 @@ TEST_F(StyleSetCommand, ChangesOneElementAndSaves) {
 
 TEST_F(StyleSetCommand, ASizeOrFontTheDesignerWouldNotApplyRefusesTheWholeCommand) {
     for (const auto& [option, value] : std::vector<std::pair<std::string, std::string>>{
-             {"--size", "abc"}, {"--size", "0"}, {"--size", "-4"}, {"--size", "1e50"},
+             {"--size", "abc"}, {"--size", "0"}, {"--size", "-4"}, {"--size", "1e50"}, {"--size", "5.5"},
+             {"--size", "48.5"},
              {"--font", "verdana"}, {"--font", "Courier"}}) {
         // The valid changes before it are not saved either.
         const CliRun run = Run({"style", "set", "Menu Bar", "--back", "#FF0000", "--bold", "off", option, value});

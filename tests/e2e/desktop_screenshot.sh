@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # The desktop program started on the demo settings on a virtual screen: its main
-# window must appear and be painted, not blank, within half a minute.
+# window must appear and be painted, not blank, within half a minute. Then a page
+# of the demo is opened from the keyboard (Ctrl+O, its path typed into the file
+# dialog), and the window with the demo's menu built and the page's proposals is
+# the screenshot the README opens with (docs/main-window.png is a copy of it).
 # Usage: desktop_screenshot.sh WEBKESTRANE ARTIFACTS
 if [ "${DISPLAY_READY:-}" != 1 ]; then
     # Again, inside a fresh X server; the test's pass or fail comes back from there.
@@ -21,8 +24,17 @@ painted() {
         [ -n "$window" ] && import -window "$window" "$SHOT" &&
         [ "$(identify -format %k "$SHOT")" -ge 16 ]
 }
+# Whether the file dialog is open, and whether it has closed again.
+dialog_open() { xdotool search --onlyvisible --name '^Open$' >/dev/null; }
+dialog_closed() { ! dialog_open; }
+open_page() {
+    xdotool search --onlyvisible --name 'Web Kestrane Menu Builder' windowfocus --sync key ctrl+o &&
+        wait_until 10 dialog_open && xdotool type --delay 20 "$1" && xdotool key Return &&
+        wait_until 10 dialog_closed && sleep 1 && painted
+}
 "$WK" --app-folder "$WORK/settings" &
 STARTED+=($!)
 check "the main window appears, painted" wait_until 30 painted
+check "a page opens from the keyboard" open_page "$WORK/site/events/apple-day.html"
 echo "screenshot: $SHOT ($(identify -format '%wx%h, %k colours' "$SHOT" 2>/dev/null))"
 finish

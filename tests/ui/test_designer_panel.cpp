@@ -18,6 +18,7 @@
 #include "style/palette.h"
 #include "support/temp_folder.h"
 #include "ui/designer_panel.h"
+#include "ui/style_samples.h"
 
 using wk::Element;
 using wk::ui::DesignerPanel;
@@ -61,29 +62,34 @@ class DesignerPanelTest : public QObject {
     };
 
 private slots:
-    // A narrow panel shrinks the picture, which keeps its shape, its samples'
-    // places and their shared edges; a click still lands on the sample drawn.
-    void aNarrowPanelShrinksThePictureWithItsSamples() {
-        const std::pair<const char*, QRect> samples[] = {
-            {"lblMenuBar", {4, 116, 693, 25}}, {"lblMenuBarHighlight", {404, 116, 57, 25}},
-            {"lblMenu", {404, 140, 121, 77}},  {"lblMenuHighlight", {404, 164, 121, 24}},
-            {"lblMenuSpine", {404, 140, 13, 77}}};  // at full size, 701 x 220
+    // A narrow panel shrinks the picture, which keeps its shape; a large font
+    // draws the whole layout smaller. Either way the samples stand at their
+    // places in the layout, scaled, inside the picture, and a click still
+    // lands on the sample drawn.
+    void theSamplesKeepTheirLayoutAtEveryScale_data() {
+        QTest::addColumn<float>("size");
+        QTest::newRow("default") << 9.75f;
+        QTest::newRow("largest") << wk::kLargestSize;
+    }
+    void theSamplesKeepTheirLayoutAtEveryScale() {
+        QFETCH(float, size);
         Fixture f;
+        for (Element e : wk::kAllElements) f.ws.style[e].FontSize = size;
+        f.panel.refresh();
         f.panel.resize(480, 700);
-        QWidget* picture = f.get("Picture1");
+        auto* picture = f.get<wk::ui::PreviewPicture>("Picture1");
         QVERIFY(picture->width() < 480);
-        const qreal scale = picture->width() / 701.0;
-        QCOMPARE(picture->height(), qRound(220 * scale));
-        for (const auto& [name, full] : samples) {
+        QCOMPARE(picture->height(), qRound(220 * picture->width() / 701.0));
+        const QTransform scaled = QTransform::fromScale(picture->scale(), picture->scale());
+        for (const wk::PlacedSample& sample : picture->layout().samples) {
+            const char* name = sample.name.data();  // names end the string they stand in
             const QRect shown = f.get(name)->geometry();
-            const QRectF scaled(full.x() * scale, full.y() * scale, full.width() * scale, full.height() * scale);
-            QVERIFY2(qAbs(shown.x() - scaled.x()) <= 1 && qAbs(shown.y() - scaled.y()) <= 1, name);
-            QVERIFY2(qAbs(shown.width() - scaled.width()) <= 1 && qAbs(shown.height() - scaled.height()) <= 1, name);
+            const QRect placed = scaled.mapRect(QRectF(sample.box.left, sample.box.top, sample.box.width,
+                                                       sample.box.height)).toRect();
+            QVERIFY2(picture->rect().contains(shown), name);
+            QVERIFY2((shown.topLeft() - placed.topLeft()).manhattanLength() <= 2 &&
+                         (shown.bottomRight() - placed.bottomRight()).manhattanLength() <= 2, name);
         }
-        // The drop-down hangs straight under its highlight.
-        QCOMPARE(f.get("lblMenu")->x(), f.get("lblMenuBarHighlight")->x());
-        QCOMPARE(f.get("lblMenuSpine")->geometry().left(), f.get("lblMenu")->geometry().left());
-        QCOMPARE(f.get("lblMenu")->y(), f.get("lblMenuBarHighlight")->geometry().bottom());
         QCOMPARE(f.sampleColorAt("lblMenuBar"), QColor(0, 0, 128));  // drawn in the bar's colour
         f.click("lblMenuHighlight");
         QCOMPARE(f.ws.designer.elementText, std::string("Menu Highlight"));
@@ -144,7 +150,8 @@ private slots:
 
     void enterOnAnUnknownElementSaysSoAndAddsNothing() {
         Fixture f;
-        QTest::keyClick(f.retype("cmbElement", "menu bar"), Qt::Key_Return);
+        f.retype("cmbElement", "menu bar");
+        QTest::keyClick(f.get("cmbElement"), Qt::Key_Return);  // the box has the focus, not its line edit
         QCOMPARE(f.prompt.count("message"), std::size_t{1});
         QCOMPARE(f.get<QComboBox>("cmbElement")->count(), 5);
     }
@@ -169,13 +176,32 @@ private slots:
         Fixture f;
         QLineEdit* size = f.retype("cmbSize", "1");
         QCOMPARE(size->text(), QString("1"));
-        QCOMPARE(f.style(Element::MenuBar).FontSize, 1.0f);
+        QCOMPARE(f.style(Element::MenuBar).FontSize, 9.75f);  // too small for a menu
         QTest::keyClicks(size, "4");
         QCOMPARE(f.style(Element::MenuBar).FontSize, 14.0f);
         f.click("chkItalic");
         QVERIFY(f.style(Element::MenuBar).FontItalic);
         f.click("chkBold");
         QVERIFY(!f.style(Element::MenuBar).FontBold);
+    }
+
+    // Enter, or the focus leaving the box, ends the typing: what a menu cannot use is refused.
+    void aSizeAMenuCannotUseIsRefusedWhenTypingEnds_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("enter");
+        QTest::newRow("too large, Enter") << "60" << true;
+        QTest::newRow("no number, Tab") << "abc" << false;
+    }
+    void aSizeAMenuCannotUseIsRefusedWhenTypingEnds() {
+        QFETCH(QString, typed);
+        QFETCH(bool, enter);
+        Fixture f;
+        QLineEdit* size = f.retype("cmbSize", typed);
+        QCOMPARE(f.prompt.count("message"), std::size_t{0});
+        QTest::keyClick(f.get("cmbSize"), enter ? Qt::Key_Return : Qt::Key_Tab);
+        QTRY_COMPARE(f.prompt.count("message"), std::size_t{1});
+        QCOMPARE(size->text(), QString("9.75"));
+        QCOMPARE(f.style(Element::MenuBar).FontSize, 9.75f);
     }
 
     // The arrow buttons and the colour boxes themselves open and close it.

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <map>
 
 #include "app/commands_menu.h"
 #include "app/page.h"
@@ -21,9 +22,11 @@
 #include "app/workspace.h"
 #include "support/temp_folder.h"
 #include "ui/boilerplate_dialog.h"
+#include "ui/elided_label.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/menu_builder_panel.h"
+#include "ui/path_box.h"
 #include "ui/start_window.h"
 #include "ui/status_panels.h"
 #include "ui/wrapping_button.h"
@@ -38,7 +41,7 @@ const char* const kStoredBoilerplate = "www.acme.com\r\nAcme Ltd\r\nWeb Team\r\n
 // Runs action on the first dialog of type T that opens while the caller waits in it.
 template <typename T>
 void WhenDialogOpens(std::function<void(T&)> action) {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(qApp);  // gone with the application when no dialog opens
     QObject::connect(timer, &QTimer::timeout, [timer, action] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* dialog = qobject_cast<T*>(w);
@@ -63,9 +66,11 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     struct Fixture {
-        // The stored boilerplate names site as the local source, by default the settings folder.
-        explicit Fixture(const std::string& site = {}) {
+        // The stored boilerplate names site as the local source, by default the settings folder; files
+        // are written into the settings folder after it.
+        explicit Fixture(const std::string& site = {}, const std::map<std::string, std::string>& files = {}) {
             folder.write("boilerplate.sgt", kStoredBoilerplate + (site.empty() ? folder.path() : site) + "\r\n");
+            for (const auto& [name, text] : files) folder.write(name, text);
             window = wk::ui::StartMainWindow(ws);
             window->show();  // clicks need laid-out widgets
         }
@@ -138,14 +143,9 @@ private slots:
     }
     void theWholeWindowShowsAt1024By700() {
         QFETCH(bool, expert);
-        wk::test::TempFolder folder;
-        folder.write("boilerplate.sgt", std::string(kStoredBoilerplate) + "/srv/site/\r\n");
-        folder.write("expert.sgt", expert ? "1\r\n" : "0\r\n");
-        folder.write("default.mnu", "");  // the large display, with its larger fonts
-        wk::ScriptedPrompt prompt;
-        wk::Workspace ws(folder.path(), prompt);
-        auto window = wk::ui::StartMainWindow(ws);
-        window->show();
+        // A menu file: the large display, with its larger fonts.
+        Fixture f("/srv/site/", {{"expert.sgt", expert ? "1\r\n" : "0\r\n"}, {"default.mnu", ""}});
+        const auto& window = f.window;
         // Measured as the window first shows: it takes its size from what it measures then.
         const QSize least = window->minimumSize().expandedTo(window->minimumSizeHint());
         QVERIFY2(least.width() <= 1024 && least.height() <= 700,
@@ -223,7 +223,9 @@ private slots:
         description->setFocus();
         QTest::keyClick(description, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(f.prompt.count("file"), std::size_t{1});  // the page chooser
-        QTest::keyClick(description, Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(description, Qt::Key_P, Qt::ControlModifier);  // Print, which nothing here does
+        QCOMPARE(f.prompt.count("file"), std::size_t{1});
+        QTest::keyClick(description, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(f.prompt.count("file"), std::size_t{2});  // no page named: the preview asks for one
         QTest::keyClick(description, Qt::Key_F1);
         QCOMPARE(f.helpPage(), QString("index.html"));  // no topic chosen yet: the contents
@@ -349,6 +351,47 @@ private slots:
             QTest::mouseClick(f.panel(n), Qt::LeftButton);
             QCOMPARE(f.panel(3)->text(), QString("Org %1 ").arg(n));
         }
+    }
+
+    // A text too long for its box is cut with "…" and shown whole in the
+    // tooltip; an empty category panel still says what it is for; the page box
+    // shows the path's end until the user works in it.
+    void longTextsAreCutAndShownWholeInTheirTooltips() {
+        const std::string site = "/srv/" + std::string(60, 's') + "/";
+        const std::string entry(120, 'x');
+        const Fixture f({}, {{"boilerplate.sgt", "www." + entry + "\r\n" + entry + "\r\n" + entry + "\r\n" + entry +
+                                                     "\r\n" + site + "\r\n"}});
+        const auto& window = f.window;
+        QList<wk::ui::ElidedLabel*> labels = window->findChildren<wk::ui::ElidedLabel*>();
+        int cut = 0;
+        for (wk::ui::ElidedLabel* label : labels) {
+            if (!label->elided()) continue;
+            ++cut;
+            QVERIFY2(label->toolTip().endsWith(label->text()), qPrintable(label->text()));
+        }
+        QVERIFY(cut >= 9);  // five boilerplate entries, four status panels
+
+        auto* category = window->findChild<wk::ui::StatusPanels*>()->panel(1);
+        QVERIFY(category->text().isEmpty());
+        const QImage painted = category->grab(category->contentsRect()).toImage();
+        QSet<QRgb> colours;
+        for (int y = 0; y < painted.height(); ++y)
+            for (int x = 0; x < painted.width(); ++x) colours.insert(painted.pixel(x, y));
+        QVERIFY(colours.size() > 2);  // more than a blank box
+
+        auto* page = window->findChild<wk::ui::PathBox*>("txtPage");
+        const QString path = QString::fromStdString(site) + "events/apple-day.html";
+        page->setText(path);
+        window->findChild<QWidget*>("lstWords")->setFocus();
+        QVERIFY(page->shownPath().startsWith(QString("\u2026/")));
+        QVERIFY(page->shownPath().endsWith("/events/apple-day.html"));
+        QHelpEvent hover(QEvent::ToolTip, QPoint(4, 4), page->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(page, &hover);
+        QCOMPARE(page->toolTip(), path);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        page->setFocus();
+        QCOMPARE(page->shownPath(), path);  // whole while typing
     }
 
     void theMagnifierSwitchesTheFonts() {

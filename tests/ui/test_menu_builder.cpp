@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QToolTip>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -18,6 +19,7 @@
 
 #include "ground/prompt.h"
 #include "app/workspace.h"
+#include "app/commands_menu.h"
 #include "menu/menu_file.h"
 #include "support/temp_folder.h"
 #include "ui/menu_builder_panel.h"
@@ -153,24 +155,61 @@ private slots:
         QCOMPARE(f.rows(), QStringList({"First"}));
     }
 
-    void aDoubleClickOrOpenEditsTheSelectedNode_data() {
-        QTest::addColumn<bool>("doubleClick");
-        QTest::newRow("double-click") << true;
-        QTest::newRow("Open") << false;
+    // Enter and F2 are the keyboard's double-click.
+    void aDoubleClickOpenEnterOrF2EditsTheSelectedNode_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("double-click") << "double-click" << "B" << QStringList({"A", " x", " y", "B2"});
+        QTest::newRow("Open") << "cmdOpen" << "B" << QStringList({"A", " x", " y", "B2"});
+        QTest::newRow("Enter") << "Enter" << "x" << QStringList({"A", " x2", " y", "B"});
+        QTest::newRow("F2") << "F2" << "x" << QStringList({"A", " x2", " y", "B"});
     }
-    void aDoubleClickOrOpenEditsTheSelectedNode() {
-        QFETCH(bool, doubleClick);
+    void aDoubleClickOpenEnterOrF2EditsTheSelectedNode() {
+        QFETCH(QString, way);
+        QFETCH(QString, node);
+        QFETCH(QStringList, after);
         Fixture f;
         f.showPanel();
-        InNextDialog([](NodeDialog& dialog) {
-            QCOMPARE(Name(dialog)->text(), QString("B"));
-            Fill(dialog, "Beta", "www.beta");
+        InNextDialog([node](NodeDialog& dialog) {
+            QCOMPARE(Name(dialog)->text(), node);
+            Fill(dialog, node + "2", "www.edited");
         });
-        f.click("B");  // as a double-click's first click does
-        if (doubleClick) QTest::mouseDClick(f.tree()->viewport(), Qt::LeftButton, {}, f.at("B"));
-        else Press(*f.panel, "cmdOpen");
-        QCOMPARE(f.rows(), QStringList({"A", " x", " y", "Beta"}));
-        QCOMPARE(f.tree()->toolTip(), QString("www.beta"));
+        f.click(node);  // as a double-click's first click does
+        if (way == "double-click") QTest::mouseDClick(f.tree()->viewport(), Qt::LeftButton, {}, f.at(node));
+        else if (way == "cmdOpen") Press(*f.panel, "cmdOpen");
+        else QTest::keyClick(f.tree(), way == "F2" ? Qt::Key_F2 : Qt::Key_Return);
+        QCOMPARE(f.rows(), after);
+        QCOMPARE(f.tree()->toolTip(), QString("www.edited"));
+    }
+
+    // Every row changes its height; the node the user was on stays selected and in sight.
+    void theMagnifierKeepsTheSelectedNodeSelectedAndVisible() {
+        Fixture f;
+        std::string items;
+        for (int i = 0; i < 30; ++i) items += "item" + std::to_string(i) + "\r\n2\r\nwww.i\r\n";
+        f.showPanel(("A\r\n1\r\nwww.a\r\n" + items).c_str());
+        f.panel->resize(240, 200);
+        f.tree()->setCurrentItem(f.row("item25"));
+        for (bool large : {true, false}) {
+            wk::ToggleMagnifier(f.ws);
+            f.panel->setLarge(large);
+            QCOMPARE(f.tree()->currentItem(), f.row("item25"));
+            QVERIFY(f.tree()->viewport()->rect().contains(f.tree()->visualItemRect(f.row("item25"))));
+        }
+    }
+
+    // A label cut with "…" shows whole in its tooltip; elsewhere the tree's tooltip stands.
+    void aCutLabelShowsWholeInItsTooltip() {
+        Fixture f;
+        const QString label = "Three hundred years of apples, pears and plums in the valley";
+        f.showPanel(("A\r\n1\r\nwww.a\r\n" + label.toStdString() + "\r\n2\r\nwww.x\r\n").c_str());
+        f.panel->resize(200, 200);
+        for (const auto& [row, tip] : {std::pair(QString("A"), QString()), std::pair(label, label)}) {
+            QHelpEvent hover(QEvent::ToolTip, f.at(row), f.tree()->viewport()->mapToGlobal(f.at(row)));
+            QApplication::sendEvent(f.tree()->viewport(), &hover);
+            QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tip);
+        }
     }
 
     void movesAndDeletesShowTheNewTree() {

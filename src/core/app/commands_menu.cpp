@@ -110,8 +110,21 @@ std::optional<std::string> BrowseForLink(Workspace& ws) {
 
 void ToggleMagnifier(Workspace& ws) {
     ws.magnified = !ws.magnified;
+    const std::vector<NodeId> before = ws.tree.displayOrder();
+    const std::optional<NodeId> selected = ws.tree.selected();
+    std::vector<bool> expanded;
+    for (NodeId id : before) expanded.push_back(ws.tree.node(id).expanded);
     // Rebuilding creates every node again, with the icons of the new size.
     LoadMenuTree(ws.appFolder, ws.tree);
+    // The file mirrors the tree, so each node comes back at its place in the
+    // display order: the one the user was on stays selected, and a menu the
+    // user folded stays folded.
+    const std::vector<NodeId> after = ws.tree.displayOrder();
+    if (after.size() != before.size()) return;
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        ws.tree.setExpanded(after[i], expanded[i]);
+        if (before[i] == selected) ws.tree.select(after[i]);
+    }
 }
 
 }  // namespace wk

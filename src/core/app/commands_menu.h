@@ -72,7 +72,8 @@ std::optional<std::string> BrowseLinkFor(const Workspace& ws, const std::string&
 // SiteRoot and the site address are set) and answers its link.
 std::optional<std::string> BrowseForLink(Workspace& ws);
 
-// The magnifier: switches the display size and rebuilds the tree from default.mnu.
+// The magnifier: switches the display size and rebuilds the tree from
+// default.mnu, keeping the selected node and the folded menus.
 void ToggleMagnifier(Workspace& ws);
 
 }  // namespace wk

@@ -75,6 +75,7 @@ void SelectElement(Workspace& ws) {
         ShowFontElement(ws, style);
     else
         ShowSpine(ws, style);
+    ws.designer.sizeBeforeEntry.reset();  // showing a size is no typing
 }
 
 void SetElementText(Workspace& ws, const std::string& text) {
@@ -103,12 +104,30 @@ void ApplyFontChoice(Workspace& ws, const std::string& listEntry) {
 
 void ApplySize(Workspace& ws, const std::string& sizeText) {
     ws.designer.sizeText = sizeText;
-    // A size typed key by key passes through partial texts such as "-" or "0."
-    // that must never be stored.
+    // A size typed key by key passes through partial texts such as "-", "0."
+    // or "1" that must never be stored.
     const std::optional<float> size = TypedSize(sizeText);
     ElementStyle* style = CurrentFontElement(ws);
+    if (style && !ws.designer.sizeBeforeEntry) ws.designer.sizeBeforeEntry = style->FontSize;
     if (style && size) style->FontSize = *size;
     SaveStyle(ws);
+}
+
+void EndSizeEntry(Workspace& ws) {
+    DesignerState& d = ws.designer;
+    ElementStyle* style = CurrentFontElement(ws);
+    const float before = d.sizeBeforeEntry.value_or(style ? style->FontSize : 0);
+    d.sizeBeforeEntry.reset();
+    // A stored size the box shows as it is (one outside the range, from an
+    // older menu.ufm) is no typing of the user's.
+    if (!style || TypedSize(d.sizeText) || d.sizeText == SizeText(before)) return;
+    ws.prompt->message("Incorrect Size Entry",
+                       "The menu's text takes " + std::string(kSizeRange) + ", so \"" + d.sizeText +
+                           "\" was not applied; the size stays " + SizeText(before) + ".",
+                       MessageIcon::Information);
+    style->FontSize = before;
+    ShowSize(ws, SizeText(before));
+    d.sizeBeforeEntry.reset();
 }
 
 void ApplyBold(Workspace& ws, bool ticked) {

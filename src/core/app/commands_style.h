@@ -26,8 +26,13 @@ void ClickSample(Workspace& ws, Element element);
 
 // A font box entry was chosen; a heading chooses the first font of its group.
 void ApplyFontChoice(Workspace& ws, const std::string& listEntry);
-// The size box's text changed; only a leading number above 0 is applied.
+// The size box's text changed; only a leading number a menu can use is
+// applied, so the partial texts of typing ("1" on the way to "14") change nothing.
 void ApplySize(Workspace& ws, const std::string& sizeText);
+// Typing in the size box has ended (Enter, or the box lost the focus): a text
+// that is no size a menu can use is refused with the reason, and the box shows
+// the element's stored size again.
+void EndSizeEntry(Workspace& ws);
 void ApplyBold(Workspace& ws, bool ticked);
 void ApplyItalic(Workspace& ws, bool ticked);
 

@@ -90,8 +90,8 @@ const std::array<Tip, 20> kTips{{
      "That a committed page carries just one line of the menu, the include, however large the menu grows?", 13},
     {"Server Emulating Preview",
      "A committed page gets its menu from the web server, so opened straight from the disk it shows none. Preview "
-     "web page (Ctrl+P) does the server's part on your desktop: it fills in the include and the style import from "
-     "your site's _ folder and shows the page in a browser window, where the menu drops down under the mouse "
+     "web page (Ctrl+Shift+P) does the server's part on your desktop: it fills in the include and the style import "
+     "from your site's _ folder and shows the page in a browser window, where the menu drops down under the mouse "
      "pointer just as it will on the web.",
      "That the preview is written as Temporary.shtml beside your page and deleted as soon as you close the preview "
      "window?",

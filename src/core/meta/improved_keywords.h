@@ -9,7 +9,7 @@
 
 namespace wk {
 
-// The comma-separated list (no spaces), best first, at most 1023 characters.
+// The comma-separated list (no spaces), best first, at most 1024 characters.
 std::string GenerateImprovedKeywords(const ContentText& content);
 std::string GenerateImprovedKeywords(std::string_view page);
 

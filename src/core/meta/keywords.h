@@ -15,8 +15,8 @@ double LetterRarity(std::string_view word);
 // The rarity weight of a word: its letter rarity rounded down.
 int WordWeight(std::string_view word);
 
-// Cut to the cap, then back to the last comma, so the list ends with a whole
-// keyword and holds at most 1023 characters.
+// A list longer than the cap cut to the cap, then back to its last comma, so
+// it ends with a whole keyword: at most 1024 characters either way.
 std::string CapKeywordList(std::string list);
 
 // The comma-separated keyword list (no spaces) for a page's body text. A list

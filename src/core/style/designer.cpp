@@ -1,7 +1,5 @@
 #include "style/designer.h"
 
-#include <cmath>
-
 #include "ground/text.h"
 
 namespace wk {
@@ -17,9 +15,9 @@ std::optional<std::string> NormalisedFontChoice(std::string_view entry) {
 }
 
 std::optional<float> TypedSize(std::string_view text) {
-    const float size = static_cast<float>(LeadingValue(text));
-    if (!std::isfinite(size) || size <= 0) return std::nullopt;
-    return size;
+    const double size = LeadingValue(text);
+    if (!(size >= kSmallestSize && size <= kLargestSize)) return std::nullopt;
+    return static_cast<float>(size);
 }
 
 }  // namespace wk

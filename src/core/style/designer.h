@@ -29,25 +29,13 @@ inline constexpr std::int32_t kSpineTextBoxColor = 49344;  // #C0C000
 // The font a list entry stands for: a heading stands for the first font of
 // its group; nothing for a text that is not in the list.
 std::optional<std::string> NormalisedFontChoice(std::string_view entry);
+// The sizes a menu can use, in points: below 6 its text cannot be read, and
+// above 48 a bar of a few entries is wider than a screen.
+inline constexpr float kSmallestSize = 6, kLargestSize = 48;
+inline constexpr const char* kSizeRange = "a size from 6 to 48 points";
 // The size a size box text stands for: its leading number (blanks ignored),
-// when that is above 0 and a float can hold it; nothing otherwise.
+// when that is a size a menu can use; nothing otherwise.
 std::optional<float> TypedSize(std::string_view text);
-
-// One sample in the preview picture, drawn in its element's style; pixels at 96 dpi.
-struct DesignerSample {
-    Element element;
-    std::string_view name;  // lblMenuBar ...
-    std::string_view text;  // lines separated by "\n"
-    int left, top, width, height;
-};
-inline constexpr std::array<DesignerSample, kElementCount> kDesignerSamples{{
-    {Element::MenuBar, "lblMenuBar", " About us         Shop         Services         Legal", 4, 116, 693, 25},
-    {Element::MenuBarHighlight, "lblMenuBarHighlight", "News", 404, 116, 57, 25},
-    {Element::Menu, "lblMenu", "     Today\n\n\n     Last Week\n\n     Last Month", 404, 140, 121, 77},
-    {Element::MenuHighlight, "lblMenuHighlight", "     Yesterday", 404, 164, 121, 24},
-    {Element::MenuSpine, "lblMenuSpine", "", 404, 140, 13, 77},
-}};
-inline constexpr const char* kPreviewCaption = "Menu Designer";
 
 // The two colour boxes; their numbers are those of the controls txtColor0
 // and txtColor1.
@@ -71,6 +59,9 @@ struct DesignerState {
     // A tip the tips window is to show next (-1: none): set when the font box
     // held a text that is not in its list.
     int requestedTipIndex = -1;
+    // The element's size when typing in the size box began, which a refused
+    // entry puts back: typing "60" passes through "6", a size of its own.
+    std::optional<float> sizeBeforeEntry;
 };
 
 }  // namespace wk

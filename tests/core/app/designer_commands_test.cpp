@@ -125,22 +125,48 @@ TEST_F(Designer, AFontHeadingChoosesTheFirstFontOfItsGroupAndAFontOutsideTheList
     }
 }
 
-TEST_F(Designer, OnlyAPositiveLeadingNumberBecomesTheSize) {
+TEST_F(Designer, OnlyALeadingNumberAMenuCanUseBecomesTheSize) {
     Show("Menu Bar");
-    for (const char* text : {"0", "-3", "abc", "", ".", "-0.5", "1e50"}) {
+    // The partial texts of typing ("1" on the way to "14") change nothing either.
+    for (const char* text : {"0", "-3", "abc", "", ".", "-0.5", "1e50", "1", "5.99", "48.01"}) {
         ForgetSave();
         ApplySize(ws, text);
         EXPECT_EQ(ws.style[Element::MenuBar].FontSize, 9.75f) << text;
         EXPECT_EQ(ws.designer.sizeText, text);
         EXPECT_TRUE(Saved()) << text;
     }
-    ApplySize(ws, "1");
-    EXPECT_EQ(ws.style[Element::MenuBar].FontSize, 1.0f);
-    ApplySize(ws, "14");
-    EXPECT_EQ(ws.style[Element::MenuBar].FontSize, 14.0f);
-    ApplySize(ws, " 1 2.5pt");
-    EXPECT_EQ(ws.style[Element::MenuBar].FontSize, 12.5f);
+    for (const auto& [text, size] : {std::pair("6", 6.0f), {"14", 14.0f}, {"48", 48.0f}, {" 1 2.5pt", 12.5f}}) {
+        ApplySize(ws, text);
+        EXPECT_EQ(ws.style[Element::MenuBar].FontSize, size) << text;
+    }
     EXPECT_EQ(SplitLines(StoredText())[3], "12.5");
+}
+
+// Enter or leaving the box: a text that is no usable size is refused and the stored size shows again.
+TEST_F(Designer, EndingASizeEntryRefusesWhatAMenuCannotUseAndShowsTheStoredSize) {
+    Show("Menu");
+    const std::pair<const char*, bool> entries[] = {{"60", true}, {"abc", true}, {"", true}, {"5", true},
+                                                    {"12", false}, {"9.75", false}};
+    for (const auto& [text, refused] : entries) {
+        prompt.asked.clear();
+        const std::string before = ws.designer.sizeText;
+        // Typed key by key: "60" passes through "6", which a refusal takes back too.
+        for (std::size_t keys = 1; keys <= std::string_view(text).size(); ++keys)
+            ApplySize(ws, std::string(text, keys));
+        if (!*text) ApplySize(ws, text);
+        EndSizeEntry(ws);
+        EXPECT_EQ(prompt.count("message"), refused ? 1u : 0u) << text;
+        EXPECT_EQ(ws.designer.sizeText, refused ? before : text) << text;
+        EXPECT_EQ(SizeText(ws.style[Element::Menu].FontSize), ws.designer.sizeText) << text;
+    }
+    // A size stored outside the range (an older menu.ufm) shown as it is refuses nothing.
+    ws.style[Element::Menu].FontSize = 72;
+    Show("Menu Bar");
+    Show("Menu");
+    prompt.asked.clear();
+    EndSizeEntry(ws);
+    EXPECT_EQ(prompt.count("message"), 0u);
+    EXPECT_EQ(ws.designer.sizeText, "72");
 }
 
 TEST_F(Designer, ReselectingShowsTheStoredSizeAndReappliesIt) {

@@ -10,19 +10,14 @@
 namespace wk::test {
 namespace {
 
-TEST_F(CommitTest, LoadingReadsThePagesCategoryWithoutAsking) {
-    Load("a.html", "<html><head><meta name=\"category\" content=\"Blues\"></head><body>x</body></html>");
-
-    EXPECT_EQ(ws.status.category, "Blues");
-    EXPECT_TRUE(prompt.asked.empty());
-}
-
-TEST_F(CommitTest, WithTheCategoryOptionOffLoadingLeavesThePanelAlone) {
-    SetOptions("11110");
-    ws.status.category = "Folk";
-    Load("a.html", "<html><head><meta name=\"category\" content=\"Blues\"></head><body>x</body></html>");
-
-    EXPECT_EQ(ws.status.category, "Folk");
+TEST_F(CommitTest, LoadingReadsThePagesCategoryWithoutAskingUnlessTheCategoryOptionIsOff) {
+    // The options, the panel before, the panel after.
+    for (const auto& [options, before, after] : {std::tuple("11111", "", "Blues"), {"11110", "Folk", "Folk"}}) {
+        SetOptions(options);
+        ws.status.category = before;
+        Load("a.html", "<html><head><meta name=\"category\" content=\"Blues\"></head><body>x</body></html>");
+        EXPECT_EQ(ws.status.category, after) << options;
+    }
     EXPECT_TRUE(prompt.asked.empty());
 }
 

@@ -59,12 +59,10 @@ TEST_F(StartingUp, FirstRunHasEveryDefault) {
     EXPECT_EQ(dir.read("expert.sgt"), "0\r\n");
     EXPECT_FALSE(dir.exists("Options.abn"));
     EXPECT_TRUE(ws.notices.empty());
-}
-
-TEST_F(StartingUp, QuittingTheFirstBoilerplateDialogQuits) {
-    StartupHooks hooks;
+    // Quitting the first boilerplate dialog quits.
     hooks.openBoilerplateDialog = [](Workspace&) { return false; };
-    EXPECT_EQ(StartUp(ws, hooks), StartupResult::Quit);
+    StartedWorkspace quitting;
+    EXPECT_EQ(StartUp(quitting.ws, hooks), StartupResult::Quit);
 }
 
 TEST_F(StartingUp, OptionsTakeTheirFirstFiveCharactersAndTheFileIsRewrittenWhole) {
@@ -127,7 +125,11 @@ TEST_F(SavingASetting, AnUnwritableFolderIsSaidOnce) {
     EXPECT_NE(ws.notices[0].find(dir.path()), std::string::npos);
 }
 
-TEST_F(SettingsCommands, AnchorAnswersBecomeTagsAndAnEmptyAnswerChangesNothing) {
+TEST_F(SettingsCommands, AnchorAnswersBecomeTagsAndAnEmptyOrCancelledAnswerChangesNothing) {
+    AskAnchor(ws);  // cancelled
+    EXPECT_EQ(prompt.count("input"), 1u);
+    EXPECT_EQ(ws.options.anchor, "<BODY>");
+    EXPECT_FALSE(dir.exists("anchor.sgt"));
     // Only the two spellings "default" and "Default" are keywords.
     const std::pair<const char*, const char*> answers[] = {
         {"body", "<body>"}, {"<div id=menu", "<div id=menu>"}, {"</head>", "</head>"}, {"default", "<BODY>"},
@@ -137,13 +139,6 @@ TEST_F(SettingsCommands, AnchorAnswersBecomeTagsAndAnEmptyAnswerChangesNothing) 
         EXPECT_EQ(ws.options.anchor, anchor) << answer;
     }
     EXPECT_EQ(dir.read("anchor.sgt"), "<DEFAULT>\r\n");
-}
-
-TEST_F(SettingsCommands, AskedAnchorCancelledChangesNothing) {
-    AskAnchor(ws);
-    EXPECT_EQ(prompt.count("input"), 1u);
-    EXPECT_EQ(ws.options.anchor, "<BODY>");
-    EXPECT_FALSE(dir.exists("anchor.sgt"));
 }
 
 TEST_F(SettingsCommands, FilterAnswersBecomePatternsAndKeywordsMeanAllTypes) {
@@ -166,15 +161,12 @@ TEST_F(SettingsCommands, FilterAnswersBecomePatternsAndKeywordsMeanAllTypes) {
     EXPECT_EQ(ws.options.filter, "*.*");
 }
 
-TEST_F(SettingsCommands, OptionBoxesWriteAllFiveStates) {
+TEST_F(SettingsCommands, OptionBoxesWriteAllFiveStatesAndExpertAndCreditsOneOrZero) {
     SetCommitOption(ws, kOptMenu, true);
     SetCommitOption(ws, kOptKeywords, true);
     EXPECT_EQ(dir.read("Options.abn"), "01100\r\n");
     SetCommitOption(ws, kOptMenu, false);
     EXPECT_EQ(dir.read("Options.abn"), "00100\r\n");
-}
-
-TEST_F(SettingsCommands, ExpertAndCreditsWriteOneOrZero) {
     SetExpertMode(ws, true);
     EXPECT_EQ(dir.read("expert.sgt"), "1\r\n");
     ToggleCredits(ws);

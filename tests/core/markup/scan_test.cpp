@@ -62,23 +62,33 @@ TEST(ReadMetaContent, OnlyTheNameFirstFormAndAnUnquotedValueEndsAtTheTag) {
     for (const Case& c : cases) EXPECT_EQ(ReadMetaContent(c.page, c.name), c.expected) << c.page;
 }
 
-TEST(WriteMetaTag, ReplacesOnlyTheExistingValue) {
-    const std::string page = "<HEAD>\r\n<META NAME=\"keywords\" CONTENT=\"old\" >\r\n</HEAD>x";
-    EXPECT_EQ(Written(page, "keywords", "jazz,quiz"),
-              "<HEAD>\r\n<META NAME=\"keywords\" CONTENT=\"jazz,quiz\" >\r\n</HEAD>x");
-    EXPECT_EQ(Written(page, "keywords", ""), "<HEAD>\r\n<META NAME=\"keywords\" CONTENT=\"\" >\r\n</HEAD>x");
-}
-
-TEST(WriteMetaTag, AddsAfterTheLastHttpEquivTagElseAfterTheFirstBareHeadInLowerCase) {
+TEST(WriteMetaTag, ReplacesTheValueElseAddsAfterTheLastHttpEquivTagElseAfterTheFirstBareHead) {
     const std::string equiv = "<head><meta http-equiv=\"a\" content=\"1\"><META HTTP-EQUIV=\"b\" content=\"2\">";
-    EXPECT_EQ(Written(equiv + "<title>", "author", "Ann"),
-              equiv + "\r\n<meta name=\"author\" content=\"Ann\"><title>");
-    EXPECT_EQ(Written("<HTML><HEAD></HEAD><HEAD>", "author", "Ann"),
-              "<HTML><head>\r\n<meta name=\"author\" content=\"Ann\"></HEAD><HEAD>");
-    // Without either the page is unchanged.
-    const std::string page = "<html><head profile=\"x\"><title>t</title></head></html>";
-    EXPECT_EQ(Written(page, "author", "Ann"), page);
-    EXPECT_EQ(Written("", "author", "Ann"), "");
+    const std::string noHead = "<html><head profile=\"x\"><title>t</title></head></html>";
+    const std::string open = "<head><meta name=\"author\" content=\"Ann";
+    const std::string broken = "<head><meta name=\"author\" content=\"Ann <title>t</title></head>";
+    const std::string keywords = "<HEAD>\r\n<META NAME=\"keywords\" CONTENT=\"old\" >\r\n</HEAD>x";
+    // The page, the value written for "author" (for "keywords" on the page that has them), the page after.
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {keywords, "jazz,quiz", "<HEAD>\r\n<META NAME=\"keywords\" CONTENT=\"jazz,quiz\" >\r\n</HEAD>x"},
+        {keywords, "", "<HEAD>\r\n<META NAME=\"keywords\" CONTENT=\"\" >\r\n</HEAD>x"},
+        {equiv + "<title>", "Ann", equiv + "\r\n<meta name=\"author\" content=\"Ann\"><title>"},
+        // The first bare head is written in lower case.
+        {"<HTML><HEAD></HEAD><HEAD>", "Ann", "<HTML><head>\r\n<meta name=\"author\" content=\"Ann\"></HEAD><HEAD>"},
+        {noHead, "Ann", noHead},  // without either the page is unchanged
+        {"", "Ann", ""},
+        // A value without its closing quote is rewritten whole without losing text.
+        {"<head><meta name=\"author\" content=\"Ann>\r\n<title>t</title></head><p class=\"x\">", "Bo",
+         "<head><meta name=\"author\" content=\"Bo\">\r\n<title>t</title></head><p class=\"x\">"},
+        {"<meta name=\"author\" content='Ann'>x", "Bo", "<meta name=\"author\" content=\"Bo\">x"},
+        {"<meta name=\"author\" content=Ann />x", "Bo", "<meta name=\"author\" content=\"Bo\" />x"},
+        // A tag that never ends is left alone rather than guessed at.
+        {open, "Bo", open},
+        {broken, "Bo", broken},
+    };
+    for (const auto& [page, value, written] : cases)
+        EXPECT_EQ(Written(page, page == keywords ? "keywords" : "author", value), written) << page;
+    EXPECT_EQ(ReadMetaContent(broken, "author"), "");
 }
 
 TEST(WriteMetaTag, QuotesInTheValueAreWrittenAsEntities) {
@@ -88,22 +98,6 @@ TEST(WriteMetaTag, QuotesInTheValueAreWrittenAsEntities) {
     const std::string again = Written(fresh, "description", "The \"best\" <b>shop</b>");
     EXPECT_EQ(again, fresh);
     EXPECT_EQ(ReadMetaContent(again, "description"), "The &quot;best&quot; &lt;b>shop&lt;/b>");
-}
-
-TEST(WriteMetaTag, AValueWithoutItsClosingQuoteIsRewrittenWholeWithoutLosingText) {
-    const std::string page = "<head><meta name=\"author\" content=\"Ann>\r\n<title>t</title></head><p class=\"x\">";
-    EXPECT_EQ(Written(page, "author", "Bo"),
-              "<head><meta name=\"author\" content=\"Bo\">\r\n<title>t</title></head><p class=\"x\">");
-    EXPECT_EQ(Written("<meta name=\"author\" content='Ann'>x", "author", "Bo"),
-              "<meta name=\"author\" content=\"Bo\">x");
-    EXPECT_EQ(Written("<meta name=\"author\" content=Ann />x", "author", "Bo"),
-              "<meta name=\"author\" content=\"Bo\" />x");
-    // A tag that never ends is left alone rather than guessed at.
-    const std::string open = "<head><meta name=\"author\" content=\"Ann";
-    EXPECT_EQ(Written(open, "author", "Bo"), open);
-    const std::string broken = "<head><meta name=\"author\" content=\"Ann <title>t</title></head>";
-    EXPECT_EQ(Written(broken, "author", "Bo"), broken);
-    EXPECT_EQ(ReadMetaContent(broken, "author"), "");
 }
 
 TEST(InsertAtAnchor, APageHoldingTheIncludeIsUnchangedWhateverTheBlock) {

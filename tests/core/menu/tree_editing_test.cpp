@@ -96,31 +96,25 @@ TEST(MoveNode, MovedNodesTakeTheNextCreationIndexes) {
     for (const char* label : {"B", "b1", "A", "a1"}) EXPECT_EQ(tree.creationIndex(Labelled(tree, label)), ++index);
 }
 
-TEST(RemoveNode, SelectsTheNodeThatTookOverTheIndex) {
-    MenuTree tree = TreeFrom("A[x,y] B[z]");  // A1 x2 y3 B4 z5
-    RemoveNodeAndReselect(tree, Labelled(tree, "x"));
-    EXPECT_EQ(Describe(tree), "A[*y] B[z]");
-    RemoveNodeAndReselect(tree, Labelled(tree, "z"));  // had the highest index
-    EXPECT_EQ(Describe(tree), "A[y] *B[]");
-}
-
-TEST(RemoveNode, AfterMovesFollowsCreationOrderNotDisplayOrder) {
-    MenuTree tree = TreeFrom("A[x] B[y] C[]");  // A1 x2 B3 y4 C5
-    tree.select(Labelled(tree, "A"));
-    MoveNodeDown(tree, *tree.selected());  // B[y] A[x] C[]: B1 y2 C3 A4 x5
-    ASSERT_EQ(Describe(tree), "B[y] *A[x] C[]");
-    RemoveNodeAndReselect(tree, Labelled(tree, "y"));  // index 2 now belongs to C
-    EXPECT_EQ(Describe(tree), "B[] A[x] *C[]");
-}
-
-TEST(RemoveNode, AMenuGoesWithItsItems) {
-    MenuTree tree = TreeFrom("A[x,y] B[z]");
-    RemoveNodeAndReselect(tree, Labelled(tree, "A"));  // B and z renumber to 1 and 2
-    EXPECT_EQ(Describe(tree), "*B[z]");
-    EXPECT_EQ(tree.size(), 2u);
-    RemoveNodeAndReselect(tree, Labelled(tree, "B"));
-    EXPECT_TRUE(tree.empty());
-    EXPECT_FALSE(tree.selected());
+TEST(RemoveNode, SelectsTheNodeThatTookOverTheIndexInCreationOrderAndAMenuGoesWithItsItems) {
+    // Each step removes the node labelled, or with "" moves the selected node down.
+    const std::pair<const char*, std::vector<std::pair<const char*, const char*>>> cases[] = {
+        {"A[x,y] B[z]", {{"x", "A[*y] B[z]"}, {"z", "A[y] *B[]"}}},  // A1 x2 y3 B4 z5: z had the highest index
+        // B[y] A[x] C[] after the move: B1 y2 C3 A4 x5, so index 2 now belongs to C.
+        {"*A[x] B[y] C[]", {{"", "B[y] *A[x] C[]"}, {"y", "B[] A[x] *C[]"}}},
+        {"A[x,y] B[z]", {{"A", "*B[z]"}, {"B", ""}}},  // B and z renumber to 1 and 2
+    };
+    for (const auto& [start, steps] : cases) {
+        MenuTree tree = TreeFrom(start);
+        for (const auto& [removed, after] : steps) {
+            if (*removed) RemoveNodeAndReselect(tree, Labelled(tree, removed));
+            else MoveNodeDown(tree, *tree.selected());
+            const std::string shown = Describe(tree);
+            EXPECT_EQ(shown, after) << start << " less " << removed;
+            EXPECT_EQ(tree.size(), tree.displayOrder().size()) << start << " less " << removed;  // no node left over
+            EXPECT_EQ(tree.selected().has_value(), shown.find('*') != std::string::npos) << start << " less " << removed;
+        }
+    }
 }
 
 TEST(MenuTree, IdsAreNotReusedAndRemovedSelectionIsCleared) {
