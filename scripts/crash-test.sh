@@ -84,7 +84,8 @@ echo "site: $source_site ($(find "$work/pristine" -type f | wc -l) files), upgra
 for ((i = 1; i <= kills; i++)); do
   fresh
   at=$(( millis * i / kills ))
-  wk upgrade </dev/null >/dev/null 2>&1 &
+  # The program itself in the background, not a shell around it, so the kill reaches it.
+  "$bin" --app-folder "$work/app" upgrade </dev/null >/dev/null 2>&1 &
   pid=$!
   sleep "$(awk -v ms="$at" 'BEGIN { printf "%.3f", ms / 1000 }')"
   kill -9 "$pid" 2>/dev/null || true

@@ -23,15 +23,17 @@ int ShowOptions(Context& c) {
           << "expert: " << (c.ws.options.expert ? "on" : "off") << "\n"
           << "credits: " << (c.ws.status.credits ? "on" : "off") << "\n"
           << "tips: " << TipsState(c.ws) << "\n"
+          << "keyboard-menus: " << (c.ws.options.keyboardMenus ? "on" : "off") << "\n"
           << "proposals: " << ProposalMethodName(c.ws.options.proposals) << "\n";
     return 0;
 }
 
 int SetOptions(Context& c) {
-    const Arguments args =
-        ParseArguments(c.words, {"--anchor", "--filter", "--commit", "--expert", "--credits", "--proposals"});
+    const Arguments args = ParseArguments(
+        c.words, {"--anchor", "--filter", "--commit", "--expert", "--credits", "--keyboard-menus", "--proposals"});
     ExpectPositional(args, 0, 0, "options set [--anchor ANSWER] [--filter ANSWER] [--commit DDDDD] "
-                                 "[--expert on|off] [--credits on|off] [--proposals classic|improved]");
+                                 "[--expert on|off] [--credits on|off] [--keyboard-menus on|off] "
+                                 "[--proposals classic|improved]");
     CommitOptions commit{};
     if (args.has("--commit")) {
         const std::string digits = args.get("--commit");
@@ -42,6 +44,7 @@ int SetOptions(Context& c) {
     // Check every value before anything is written.
     const bool expert = args.has("--expert") && OnOff(args.get("--expert"), "--expert");
     const bool credits = args.has("--credits") && OnOff(args.get("--credits"), "--credits");
+    const bool keyboard = args.has("--keyboard-menus") && OnOff(args.get("--keyboard-menus"), "--keyboard-menus");
     const std::optional<ProposalMethod> proposals = ProposalMethodNamed(args.get("--proposals"));
     if (args.has("--proposals") && !proposals) throw UsageError("--proposals takes classic or improved");
     if (args.has("--anchor")) SetAnchor(c.ws, args.get("--anchor"));
@@ -49,6 +52,7 @@ int SetOptions(Context& c) {
     if (args.has("--commit")) SetCommitOptions(c.ws, commit);
     if (args.has("--expert")) SetExpertMode(c.ws, expert);
     if (args.has("--credits")) SetCredits(c.ws, credits);
+    if (args.has("--keyboard-menus")) SetKeyboardMenus(c.ws, keyboard);
     if (proposals) SetProposalMethod(c.ws, *proposals);
     return c.ws.notices.empty() ? 0 : 1;
 }
@@ -76,11 +80,12 @@ int SetBoilerplate(Context& c) {
 }  // namespace
 
 void RegisterSettingsCommands(CommandTable& table) {
-    table.add("options", "options", "prints the anchor, filter, commit options, expert, credits, tips and proposals settings",
+    table.add("options", "options",
+              "prints the anchor, filter, commit options, expert, credits, tips, keyboard menus and proposals settings",
               ShowOptions);
     table.add("options set",
               "options set [--anchor ANSWER] [--filter ANSWER] [--commit DDDDD] [--expert on|off] [--credits on|off] "
-              "[--proposals classic|improved]",
+              "[--keyboard-menus on|off] [--proposals classic|improved]",
               "changes the page options as the desktop program does", SetOptions);
     table.add("boilerplate", "boilerplate", "prints the five boilerplate entries, one a line", ShowBoilerplate);
     table.add("boilerplate set", "boilerplate set URL ORG AUTHOR COPYRIGHT SITE",

@@ -27,7 +27,7 @@ int ShowStyle(Context& c) {
 
 int ShowStyleSheet(Context& c) {
     ExpectPositional(ParseArguments(c.words, {}), 0, 0, "css");
-    c.out << BuildStyleSheet(c.ws.style);
+    c.out << BuildStyleSheet(c.ws.style, c.ws.options.keyboardMenus);
     return 0;
 }
 
@@ -83,6 +83,8 @@ int SetStyle(Context& c) {
     }
     // The command always ends with the file written, even when no option changed a value.
     SaveStyle(c.ws);
+    // The designer's note on hard-to-read colours: pointed out, never refused.
+    if (!c.ws.designer.contrastNote.empty()) c.err << c.ws.designer.contrastNote << "\n";
     return c.ws.notices.empty() ? 0 : 1;
 }
 

@@ -237,6 +237,10 @@ QWidget* DesignerPanel::buildControls() {
     colors->addWidget(color0Group_);
     colors->addStretch();
     grid->addLayout(colors, 1, 0, 1, 4);
+    lblContrast_ = new QLabel(controls);
+    lblContrast_->setObjectName(QStringLiteral("lblContrast"));
+    lblContrast_->setWordWrap(true);
+    grid->addWidget(lblContrast_, 2, 0, 1, 4);
     return controls;
 }
 
@@ -291,6 +295,8 @@ void DesignerPanel::showControls() {
     styleGroup_->setEnabled(d.sizeStyleEnabled);
     color1Group_->setEnabled(d.backEnabled);
     color0Group_->setEnabled(d.foreEnabled);
+    lblContrast_->setText(ShownText(d.contrastNote));
+    lblContrast_->setVisible(!d.contrastNote.empty());
 }
 
 void DesignerPanel::showPalette() {

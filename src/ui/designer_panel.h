@@ -69,6 +69,7 @@ private:
     QWidget* styleGroup_;
     QWidget* color0Group_;
     QWidget* color1Group_;
+    QLabel* lblContrast_;  // the designer state's contrast note, hidden while empty
     // Lives on the top-level window while open, so it can drop down over
     // whatever lies below the designer.
     QPointer<PalettePopup> palette_;

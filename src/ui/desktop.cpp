@@ -1,6 +1,8 @@
 #include "ui/desktop.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 #include <exception>
 #include <unistd.h>
@@ -9,6 +11,9 @@
 #include "ui/main_window.h"
 #include "ui/qt_prompt.h"
 #include "ui/start_window.h"
+
+// Resources of a static library are registered by hand.
+static void RegisterAppIcon() { Q_INIT_RESOURCE(app_icon); }
 
 namespace wk::ui {
 namespace {
@@ -37,6 +42,14 @@ private:
     }
 };
 
+// The icon drawn in packaging/, at every size the build rendered from it.
+QIcon AppIcon() {
+    RegisterAppIcon();
+    QIcon icon;
+    for (const QString& name : QDir(QStringLiteral(":/app_icon")).entryList()) icon.addFile(":/app_icon/" + name);
+    return icon;
+}
+
 }  // namespace
 
 int RunDesktop(int argc, char** argv, const std::string& appFolder) {
@@ -47,6 +60,9 @@ int RunDesktop(int argc, char** argv, const std::string& appFolder) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  // the web engine asks for it
     DesktopApplication app(argc, argv);
     QApplication::setApplicationName("Web Kestrane");
+    // The desktop matches the window to its menu entry and icon by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(WK_APP_ID));
+    QApplication::setWindowIcon(AppIcon());
     QtPrompt prompt;
     Workspace ws(appFolder, prompt);
     std::unique_ptr<MainWindow> window = StartMainWindow(ws);

@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
+#include "app/install_layout.h"
 #include "assist/help_topics.h"
 #include "ui/text_bridge.h"
 
@@ -58,7 +59,7 @@ QWidget* TopWindow(QWidget* from) {
 
 QString HelpFolder() {
     if (!HelpFolderSetting().isEmpty()) return HelpFolderSetting();
-    return QCoreApplication::applicationDirPath() + "/help/";
+    return PathToQt(HelpFolderOf(PathFromQt(QCoreApplication::applicationDirPath())));
 }
 
 void SetHelpFolder(const QString& folder) { HelpFolderSetting() = folder.endsWith('/') ? folder : folder + '/'; }

@@ -65,6 +65,7 @@ public slots:
     void toggleMagnifier();  // Magnifier
     void statusPanelClicked(int number);
     void setImprovedProposals(bool on);  // mnuImprovedProposals: proposes the page again
+    void setKeyboardMenus(bool on);      // mnuKeyboardMenus: the designer's contrast note follows
     void toggleTips();       // mnuTips
     void showTips();         // the tips window at the tip of the workspace
 

@@ -10,6 +10,7 @@
 #include "app/tips.h"
 #include "assist/help_topics.h"
 #include "app/commands_settings.h"
+#include "ui/designer_panel.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
 #include "ui/menu_builder_panel.h"
@@ -116,6 +117,10 @@ void MainWindow::buildMenuBar() {
     improved->setCheckable(true);
     improved->setChecked(ws_.options.proposals == ProposalMethod::Improved);
     connect(improved, &QAction::triggered, this, &MainWindow::setImprovedProposals);
+    QAction* keyboard = AddEntry(options, "mnuKeyboardMenus", "Keyboard and touch friendly menus");
+    keyboard->setCheckable(true);
+    keyboard->setChecked(ws_.options.keyboardMenus);
+    connect(keyboard, &QAction::triggered, this, &MainWindow::setKeyboardMenus);
 
     QMenu* help = AddMenu(bar, "mnuHelp", "&Help");
     connect(AddEntry(help, "mnuAbout", "About Web Kestrane"), &QAction::triggered, this, &MainWindow::showAbout);
@@ -144,6 +149,12 @@ void MainWindow::buildTopicsMenu(QMenu* topics) {
 
 void MainWindow::setImprovedProposals(bool on) {
     SetProposalMethod(ws_, on ? ProposalMethod::Improved : ProposalMethod::Classic);
+    afterCommand();
+}
+
+void MainWindow::setKeyboardMenus(bool on) {
+    SetKeyboardMenus(ws_, on);
+    designer_->refresh();
     afterCommand();
 }
 

@@ -17,15 +17,17 @@ TEST_F(OptionsCommand, PrintsTheFirstRunDefaultsThenWhatSetStored) {
     auto run = Run({"options"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
-              "anchor: <BODY>\nfilter: *.*\ncommit: 00000\nexpert: off\ncredits: off\ntips: unset\nproposals: classic\n");
+              "anchor: <BODY>\nfilter: *.*\ncommit: 00000\nexpert: off\ncredits: off\ntips: unset\n"
+              "keyboard-menus: off\nproposals: classic\n");
     EXPECT_FALSE(app.exists("expert.sgt"));  // printing changes nothing on disk
     run = Run({"options", "set", "--anchor", "body", "--filter", "index.htm", "--commit", "01100", "--expert", "on",
-               "--credits", "on"});
+               "--credits", "on", "--keyboard-menus", "on"});
     ASSERT_EQ(run.status, 0) << run.err;
     app.write("tip.sgt", "0\r\n");
     run = Run({"options"});
     EXPECT_EQ(run.out,
-              "anchor: <body>\nfilter: *.htm\ncommit: 01100\nexpert: on\ncredits: on\ntips: off\nproposals: classic\n");
+              "anchor: <body>\nfilter: *.htm\ncommit: 01100\nexpert: on\ncredits: on\ntips: off\n"
+              "keyboard-menus: on\nproposals: classic\n");
 }
 
 TEST_F(OptionsCommand, BadValuesAreUsageErrorsAndWriteNothing) {
@@ -33,7 +35,8 @@ TEST_F(OptionsCommand, BadValuesAreUsageErrorsAndWriteNothing) {
              {"options", "set", "--commit", "0110"}, {"options", "set", "--commit", "01102"},
              {"options", "set", "--expert", "maybe"}, {"options", "set", "--anchor"},
              {"options", "set", "--colour", "red"}, {"options", "extra"}, {"no-such-command"},
-             {"options", "set", "--anchor", "td", "--credits", "sometimes"}}) {
+             {"options", "set", "--anchor", "td", "--credits", "sometimes"},
+             {"options", "set", "--anchor", "td", "--keyboard-menus", "yes"}}) {
         auto run = Run(words);
         EXPECT_EQ(run.status, 2) << words.back();
         EXPECT_FALSE(run.err.empty());

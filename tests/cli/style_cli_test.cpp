@@ -49,6 +49,20 @@ TEST_F(CssCommand, PrintsTheSheetForTheStoredStyle) {
     EXPECT_NE(run.out.find("div#mb div.mi:hover table {background: #336699;"), std::string::npos);
 }
 
+TEST_F(CssCommand, KeyboardMenusFollowTheStoredOptionAndStyleSetPointsOutHardToReadColours) {
+    const CliRun grey = Run({"style", "set", "Menu Bar", "--back", "#777777", "--fore", "#FFFFFF"});
+    EXPECT_EQ(grey.status, 0);
+    EXPECT_EQ(grey.err, "");  // the note comes with keyboard menus only
+    ASSERT_EQ(Run({"options", "set", "--keyboard-menus", "on"}).status, 0);
+    ASSERT_EQ(Run({"menu", "add", "menu", "A", "www.a.com"}).status, 0);
+    EXPECT_NE(Run({"css"}).out.find("div#mb div.mi:focus-within table {"), std::string::npos);
+    EXPECT_NE(Run({"capsule"}).out.find("<DIV class=mi tabindex=0>"), std::string::npos);
+    const CliRun noted = Run({"style", "set", "Menu Bar", "--bold", "on"});
+    EXPECT_EQ(noted.status, 0);
+    EXPECT_EQ(noted.err, "Menu Bar: text on background 4.4:1, below the 4.5:1 most readers need\n");
+    EXPECT_EQ(Lines(Run({"style"}).out)[0], "7829367");  // pointed out, not refused
+}
+
 TEST_F(StyleSetCommand, ChangesOneElementAndSaves) {
     const std::vector<std::string> before = Lines(Run({"style"}).out);
     const CliRun run = Run({"style", "set", "Menu Highlight", "--italic", "on", "--font", "[SERIF]:", "--size", "12",

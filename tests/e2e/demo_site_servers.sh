@@ -4,12 +4,7 @@
 # the desktop preview's Temporary.shtml is seen from the disk with the same checks.
 # Usage: demo_site_servers.sh WEBKESTRANE ARTIFACTS
 source "$(dirname "$0")/lib.sh"
-WK=$1
-SHOTS=$2/demo-site
-SITE=$WORK/site
-rm -rf "$SHOTS" && mkdir -p "$SHOTS"
-bash "$REPO/scripts/demo-copy.sh" "$WK" "$WORK" || exit 1
-wk() { "$WK" --app-folder "$WORK/settings" "$@"; }
+demo_copy "$1" "$2/demo-site" || exit 1
 
 mapfile -t PAGES < <(cd "$SITE" && find . -name '*.html' | sed 's|^\./||; s|\.html$||' | sort)
 committed() { [ "$(wk commit "$SITE/$1.html")" = "$SITE/$1.shtml" ]; }

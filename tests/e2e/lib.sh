@@ -20,6 +20,16 @@ stop_started() {
 trap stop_started EXIT
 trap 'exit 130' INT TERM
 
+# demo_copy WEBKESTRANE SHOTS: the demo site and its settings copied into the scratch folder;
+# sets WK, SHOTS (emptied, for screenshots) and SITE, the copied site. wk runs the program on
+# the copied settings.
+demo_copy() {
+    WK=$1 SHOTS=$2 SITE=$WORK/site
+    rm -rf "$SHOTS" && mkdir -p "$SHOTS"
+    bash "$REPO/scripts/demo-copy.sh" "$WK" "$WORK"
+}
+wk() { "$WK" --app-folder "$WORK/settings" "$@"; }
+
 pass() { echo "PASS $1"; }
 fail() { echo "FAIL $1${2:+: $2}"; FAILED=$((FAILED + 1)); }
 # check WHAT COMMAND...: one PASS or FAIL line for the command's exit status.

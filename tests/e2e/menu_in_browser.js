@@ -5,26 +5,11 @@
 // Requests for the site's own address (the menu's links) are answered from
 // SITE_ORIGIN, redirects included, so a click on an item lands on the served
 // page it names or says why not.
-const fs = require('fs');
-const { chromium } = require('playwright-core');
+const { launchChromium, routeSite, styleColours, report, checkTargets, exitStatus } = require('./site_browser');
 
 const [artifacts, menuUfm, siteAddress, siteOrigin, ...targets] = process.argv.slice(2);
-let failed = 0;
-let passed = 0;
-const report = (ok, what, detail) => {
-  if (ok) return passed++;
-  failed++;
-  console.log(`FAIL ${what}: ${detail}`);
-};
 
-// menu.ufm holds five blocks of five lines, the background first and the text colour
-// third, as BBGGRR in decimal.
-const style = fs.readFileSync(menuUfm, 'latin1').split('\r\n');
-const colour = line => {
-  const packed = Number(style[line]);
-  return `rgb(${packed & 255}, ${(packed >> 8) & 255}, ${(packed >> 16) & 255})`;
-};
-const colours = { bar: colour(0), barText: colour(2), menu: colour(10), highlight: colour(15) };
+const colours = styleColours(menuUfm);
 
 const box = locator => locator.evaluate(e => {
   const r = e.getBoundingClientRect();
@@ -117,29 +102,14 @@ async function checkPage(page, name, url) {
 }
 
 (async () => {
-  const browser = await chromium.launch({
-    executablePath: '/usr/bin/chromium',
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-           '--disable-component-update', '--disable-sync'],
-  });
+  const browser = await launchChromium();
   try {
     const page = await browser.newPage({ viewport: { width: 1024, height: 640 } });
     page.setDefaultTimeout(10000);
-    await page.route(`http://${siteAddress}/**`, route => {
-      const { pathname, search } = new URL(route.request().url());
-      // A request the page gave up on (it moved on, or the browser closed) needs no answer.
-      return route.fetch({ url: siteOrigin + pathname + search, maxRedirects: 0 })
-        .then(response => route.fulfill({ response })).catch(() => {});
-    });
-    for (const target of targets) {
-      const [name, url] = target.split(/=(.*)/);
-      const failedBefore = failed;
-      passed = 0;
-      await checkPage(page, name, url).catch(error => report(false, name, String(error).split('\n')[0]));
-      if (failed === failedBefore) console.log(`PASS ${name}: ${passed} checks`);
-    }
+    await routeSite(page, siteAddress, siteOrigin);
+    await checkTargets(targets, (name, url) => checkPage(page, name, url));
   } finally {
     await browser.close();
   }
-  process.exit(failed ? 1 : 0);
+  process.exit(exitStatus());
 })().catch(error => { console.log(`FAIL browser: ${error}`); process.exit(1); });

@@ -295,6 +295,21 @@ private slots:
         QCOMPARE(f.style(Element::MenuBar).BackColor, 0xFF0000);
         QCOMPARE(changed.count(), 6);  // two openings, two scrolls, two picks
     }
+
+    void aHardToReadPairIsNotedUnderTheColourBoxesWithKeyboardMenus() {
+        Fixture f;
+        auto* note = f.get<QLabel>("lblContrast");
+        QVERIFY(!note->isVisible());
+        f.ws.options.keyboardMenus = true;
+        f.click("cmdColor1");
+        f.get<QScrollBar>("VScroll1")->setValue(0);
+        f.click("Lb0");  // white behind the bar's cyan text
+        QVERIFY(note->isVisible());
+        QVERIFY(note->text().startsWith("Menu Bar: text on background 1.2:1"));
+        f.click("cmdColor1");
+        f.click("Lb6");  // #333333
+        QVERIFY(!note->isVisible());
+    }
 };
 
 QTEST_MAIN(DesignerPanelTest)

@@ -25,7 +25,8 @@ std::size_t MenuBarLength(const MenuTree& tree) {
 }  // namespace
 
 std::string MenuCapsule(const Workspace& ws) {
-    return BuildMenuCapsule(ws.tree, CreditsMenuMarkup(ws.status.credits, ws.status.siteUrl));
+    const bool keyboard = ws.options.keyboardMenus;
+    return BuildMenuCapsule(ws.tree, CreditsMenuMarkup(ws.status.credits, ws.status.siteUrl, keyboard), keyboard);
 }
 
 bool EntryRefused(const NodeEntry& entry) { return !RefusalReason(entry).empty(); }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/commands_style.h"
 #include "app/page.h"
 #include "app/settings.h"
 #include "ground/file_routines.h"
@@ -93,6 +94,12 @@ void SetProposalMethod(Workspace& ws, ProposalMethod method) {
     ws.options.proposals = method;
     SaveSetting(ws, kProposalsFile, std::string(ProposalMethodName(method)));
     if (!ws.page.text.empty()) ProposeMeta(ws);
+}
+
+void SetKeyboardMenus(Workspace& ws, bool on) {
+    ws.options.keyboardMenus = on;
+    SaveSetting(ws, kKeyboardMenusFile, on ? "1" : "0");
+    CheckContrast(ws);
 }
 
 void AskCategory(Workspace& ws, const std::string& title, const std::string& promptText) {

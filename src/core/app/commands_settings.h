@@ -24,6 +24,9 @@ void SetCredits(Workspace& ws, bool on);                  // writes credits.sgt
 // Writes proposals.sgt and proposes the loaded page's keywords and
 // description again the chosen way (a description typed meanwhile goes).
 void SetProposalMethod(Workspace& ws, ProposalMethod method);
+// Writes keyboard.sgt; the next commit writes the style sheet and capsule to
+// match, and the designer points out hard-to-read colours while it is on.
+void SetKeyboardMenus(Workspace& ws, bool on);
 void ToggleCredits(Workspace& ws);                        // status bar panel 6
 
 // Panel 1 and cmdCat: ask for the category; a non-empty answer replaces it.

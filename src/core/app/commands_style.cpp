@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/settings.h"
+#include "style/contrast.h"
 #include "style/palette.h"
 #include "style/style_file.h"
 
@@ -66,6 +67,10 @@ void ShowSpine(Workspace& ws, const ElementStyle& style) {
 
 void SaveStyle(Workspace& ws) { ReportSettingWrite(ws, SaveStyle(ws.appFolder, ws.style)); }
 
+void CheckContrast(Workspace& ws) {
+    ws.designer.contrastNote = ws.options.keyboardMenus ? ContrastNote(ws.style) : std::string();
+}
+
 void SelectElement(Workspace& ws) {
     const std::optional<Element> element = CurrentElement(ws);
     if (!element) return;
@@ -76,6 +81,7 @@ void SelectElement(Workspace& ws) {
     else
         ShowSpine(ws, style);
     ws.designer.sizeBeforeEntry.reset();  // showing a size is no typing
+    CheckContrast(ws);
 }
 
 void SetElementText(Workspace& ws, const std::string& text) {
@@ -166,6 +172,7 @@ void PickColor(Workspace& ws, std::int32_t color) {
     } else if (ElementStyle* style = CurrentFontElement(ws)) {
         style->ForeColor = color;
     }
+    CheckContrast(ws);
     SaveStyle(ws);
 }
 

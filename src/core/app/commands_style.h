@@ -11,6 +11,8 @@ namespace wk {
 
 // Writes menu.ufm from ws.style.
 void SaveStyle(Workspace& ws);
+// Fills the designer's contrast note from the style, with keyboard menus on.
+void CheckContrast(Workspace& ws);
 
 // Shows the element named by the element box in the controls. A control that
 // takes a different value runs its own operation (size, bold, italic), which

@@ -168,7 +168,7 @@ CommitSettings CommitSettingsOf(const Workspace& ws) {
     s.description = ws.page.description;
     s.category = TrimSpaces(ws.status.category);
     if (s.options[kOptMenu]) {
-        s.styleSheet = BuildStyleSheet(ws.style);
+        s.styleSheet = BuildStyleSheet(ws.style, ws.options.keyboardMenus);
         s.capsule = MenuCapsule(ws);
     }
     return s;

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/install_layout.h"
 #include "ground/file_system.h"
 #include "ground/text.h"
 
@@ -10,7 +11,9 @@ namespace wk {
 std::string ResolveApplicationFolder(const FolderChoices& c) {
     if (!c.option.empty()) return NormaliseFolder(c.option);
     if (!c.environment.empty()) return NormaliseFolder(c.environment);
-    if (FolderIsWritable(c.executableFolder)) return NormaliseFolder(c.executableFolder);
+    // Root may write to /usr/bin: an installed program is known by its layout, not by that.
+    if (InstalledDataFolder(c.executableFolder).empty() && FolderIsWritable(c.executableFolder))
+        return NormaliseFolder(c.executableFolder);
     std::string base = c.xdgConfigHome;
     if (base.empty()) base = NormaliseFolder(c.home) + ".config";
     base = NormaliseFolder(base);
@@ -55,6 +58,10 @@ std::string ReadAnchorSetting(const std::string& appFolder) {
 }
 
 std::string ReadFilterSetting(const std::string& appFolder) { return ReadWholeFile(appFolder, "filter.sgt"); }
+
+bool ReadKeyboardMenusSetting(const std::string& appFolder) {
+    return LeadingValue(ReadWholeFile(appFolder, kKeyboardMenusFile)) == 1;
+}
 
 ProposalMethod ReadProposalsSetting(const std::string& appFolder) {
     std::string text = ReadWholeFile(appFolder, kProposalsFile);

@@ -9,9 +9,10 @@ namespace wk {
 
 // Where the settings files live: the folder given by --app-folder or
 // WEBKESTRANE_APP_FOLDER; else the program's own folder when it can be
-// written; else $XDG_CONFIG_HOME/webkestrane (~/.config/webkestrane),
-// created on first use. An installed program's folder is read-only, and
-// settings written there would silently be lost.
+// written and the program is not installed (install_layout.h); else
+// $XDG_CONFIG_HOME/webkestrane (~/.config/webkestrane), created on first use.
+// An installed program's folder is shared by every user, and usually
+// read-only, where settings written there would silently be lost.
 struct FolderChoices {
     std::string option;           // --app-folder, empty when not given
     std::string environment;      // WEBKESTRANE_APP_FOLDER, empty when unset
@@ -38,6 +39,9 @@ std::string ReadFilterSetting(const std::string& appFolder);  // empty: the defa
 // proposals.sgt holds "classic" or "improved"; anything else is classic.
 inline constexpr const char* kProposalsFile = "proposals.sgt";
 ProposalMethod ReadProposalsSetting(const std::string& appFolder);
+// keyboard.sgt holds 1 for keyboard and touch friendly menus; missing or anything else is off.
+inline constexpr const char* kKeyboardMenusFile = "keyboard.sgt";
+bool ReadKeyboardMenusSetting(const std::string& appFolder);
 CommitOptions OptionsFromText(const std::string& text);
 std::string OptionsText(const CommitOptions& options);
 

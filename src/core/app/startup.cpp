@@ -15,6 +15,7 @@ void LoadSettings(Workspace& ws) {
     ws.status.credits = ReadCreditsSetting(ws.appFolder);
     ws.options.expert = ReadExpertSetting(ws.appFolder);
     ws.options.proposals = ReadProposalsSetting(ws.appFolder);
+    ws.options.keyboardMenus = ReadKeyboardMenusSetting(ws.appFolder);
     if (std::string anchor = ReadAnchorSetting(ws.appFolder); !anchor.empty()) ws.options.anchor = anchor;
     if (std::string filter = ReadFilterSetting(ws.appFolder); !filter.empty()) {
         ws.options.filter = filter;

@@ -35,6 +35,7 @@ struct PageOptions {
     CommitOptions commit{};
     bool expert = false;
     ProposalMethod proposals = ProposalMethod::Classic;  // proposals.sgt
+    bool keyboardMenus = false;  // keyboard.sgt: menus that open for the keyboard and a tap
 };
 
 // The page being worked on.

@@ -34,12 +34,12 @@ std::string CreditsLink(const char* page, const std::string& siteAddress) {
 
 }  // namespace
 
-std::string CreditsMenuMarkup(bool creditsOn, std::string_view siteUrlPanel) {
+std::string CreditsMenuMarkup(bool creditsOn, std::string_view siteUrlPanel, bool keyboardMenus) {
     if (!creditsOn) return {};
     const std::string address = TrimSpaces(siteUrlPanel);
     // Built like one more menu after the user's last one: its segment closes
     // that menu, and the credits' last row is left open for the capsule's end.
-    std::string markup = MenuCapsuleSegment(kHeading.label, CreditsLink(kHeading.page, address), 2, 0);
+    std::string markup = MenuCapsuleSegment(kHeading.label, CreditsLink(kHeading.page, address), 2, 0, keyboardMenus);
     int itemNumber = 0;
     for (const CreditsRow& row : kItems)
         markup += MenuCapsuleSegment(row.label, CreditsLink(row.page, address), 2, ++itemNumber);

@@ -10,7 +10,8 @@ namespace wk {
 inline constexpr std::string_view kCreditsQuery = "?ref=";
 
 // The credits menu mark-up, or the empty text when credits are off.
-// siteUrlPanel is status bar panel 2 (trimmed here).
-std::string CreditsMenuMarkup(bool creditsOn, std::string_view siteUrlPanel);
+// siteUrlPanel is status bar panel 2 (trimmed here); keyboardMenus as for the
+// capsule it joins.
+std::string CreditsMenuMarkup(bool creditsOn, std::string_view siteUrlPanel, bool keyboardMenus = false);
 
 }  // namespace wk

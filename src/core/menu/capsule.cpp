@@ -39,7 +39,8 @@ std::string MenuHref(std::string_view link) {
     return href;
 }
 
-std::string MenuCapsuleSegment(std::string_view label, std::string_view link, int menuNumber, int itemNumber) {
+std::string MenuCapsuleSegment(std::string_view label, std::string_view link, int menuNumber, int itemNumber,
+                               bool keyboardMenus) {
     std::string segment;
     if (itemNumber >= 1) {
         segment += itemNumber == 1 ? kFirstItemRow : kNextItemRow;
@@ -51,7 +52,7 @@ std::string MenuCapsuleSegment(std::string_view label, std::string_view link, in
             segment += kRowClose;
             segment += kMenuClose;
         }
-        segment += kMenuOpen;
+        segment += keyboardMenus ? kFocusableMenuOpen : kMenuOpen;
         segment += MenuHref(link);
         segment += kMenuBarLabel;
         segment += label;
@@ -63,14 +64,14 @@ std::string MenuCapsuleSegment(std::string_view label, std::string_view link, in
     return segment;
 }
 
-std::string BuildMenuCapsule(const MenuTree& tree, std::string_view creditsMenu) {
+std::string BuildMenuCapsule(const MenuTree& tree, std::string_view creditsMenu, bool keyboardMenus) {
     if (tree.empty()) return {};
     std::string capsule;
     int menuNumber = 0;
     for (NodeId menu : tree.menus()) {
         ++menuNumber;
         const MenuNode& m = tree.node(menu);
-        capsule += MenuCapsuleSegment(m.label, m.link, menuNumber, 0);
+        capsule += MenuCapsuleSegment(m.label, m.link, menuNumber, 0, keyboardMenus);
         int itemNumber = 0;
         for (NodeId item : tree.items(menu)) {
             const MenuNode& i = tree.node(item);

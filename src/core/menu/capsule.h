@@ -44,6 +44,9 @@ inline constexpr std::string_view kCapsuleHead =
     capsule_detail::Joined<capsule_detail::kHeadComment, kProductHost, kProductPath, capsule_detail::kCommentEnd,
                            capsule_detail::kHeadTable>::value;
 inline constexpr std::string_view kMenuOpen = "<DIV class=mi><!--[if IE]><A class=a href=\"http://";
+// Keyboard menus: the bar entry takes the focus, from the Tab key or a tap, and
+// its drop-down opens while the focus is inside it.
+inline constexpr std::string_view kFocusableMenuOpen = "<DIV class=mi tabindex=0><!--[if IE]><A class=a href=\"http://";
 inline constexpr std::string_view kMenuBarLabel = "\"><![endif]--><b>";
 inline constexpr std::string_view kMenuTableOpen = "</b><BR><TABLE><TBODY><TR><TD><b><a href=\"http://";
 inline constexpr std::string_view kFirstItemRow = "</a></b></TD></TR><TR><TD><a href=\"http://";
@@ -63,10 +66,12 @@ std::string MenuHref(std::string_view link);
 
 // One node's mark-up. Menus count from 1 in display order; itemNumber is 0 for
 // the menu itself and counts its items from 1. Leaves its last row open.
-std::string MenuCapsuleSegment(std::string_view label, std::string_view link, int menuNumber, int itemNumber);
+// keyboardMenus opens a menu with kFocusableMenuOpen.
+std::string MenuCapsuleSegment(std::string_view label, std::string_view link, int menuNumber, int itemNumber,
+                               bool keyboardMenus = false);
 
 // The whole capsule, with the credits menu (empty when off) after the last
 // user menu; the empty text for an empty tree.
-std::string BuildMenuCapsule(const MenuTree& tree, std::string_view creditsMenu);
+std::string BuildMenuCapsule(const MenuTree& tree, std::string_view creditsMenu, bool keyboardMenus = false);
 
 }  // namespace wk

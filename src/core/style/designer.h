@@ -62,6 +62,9 @@ struct DesignerState {
     // The element's size when typing in the size box began, which a refused
     // entry puts back: typing "60" passes through "6", a size of its own.
     std::optional<float> sizeBeforeEntry;
+    // Under the colour boxes, with keyboard menus on: the styled pairs whose text
+    // is hard to read on its background (see ContrastNote); empty otherwise.
+    std::string contrastNote;
 };
 
 }  // namespace wk

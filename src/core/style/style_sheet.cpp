@@ -80,10 +80,14 @@ std::string FontShorthand(const ElementStyle& style) {
 
 std::string BarHeight(const StyleSet& style) { return RoundedPixels(style[Element::Menu].FontSize, 1.5); }
 
-std::string BuildStyleSheet(const StyleSet& style) {
+std::string BuildStyleSheet(const StyleSet& style, bool keyboardMenus) {
     const auto bg = [&](Element e) { return ColorToCssHex(style[e].BackColor); };
     const auto fg = [&](Element e) { return ColorToCssHex(style[e].ForeColor); };
     const auto font = [&](Element e) { return FontShorthand(style[e]); };
+    // Keyboard menus: what the pointer opens and lights, the focus opens and lights too.
+    const auto orFocused = [&](std::string_view selectors) {
+        return keyboardMenus ? ", " + std::string(selectors) : std::string();
+    };
     const std::string height = BarHeight(style);
     using enum Element;
 
@@ -94,22 +98,27 @@ std::string BuildStyleSheet(const StyleSet& style) {
     css += "DIV#mb .a  {BORDER: " + bg(MenuBar) + " 1px solid; TEXT-DECORATION: none} ";
     css += "DIV#mb .a TABLE  {DISPLAY: block; WHITE-SPACE: nowrap} ";
     css += "DIV#mb TABLE, DIV#mb TABLE A {DISPLAY: none; z-index:-1} ";
-    css += "div#mb .a:hover, div#mb div.mi:hover {background: " + bg(MenuBarHighlight) + ";" +
-           "border: 1px solid " + bg(MenuBar) + ";" + "color: " + fg(MenuBarHighlight) + "; " +
-           font(MenuBarHighlight) + "; " + "z-index:1000; margin-right:-1px; margin-top:-1px;} ";
-    css += "div#mb .a:hover *, div#mb div.mi:hover * {color: " + fg(MenuBarHighlight) + "; " +
-           font(MenuBarHighlight) + "} ";
-    css += "div#mb .a:hover table, div#mb div.mi:hover table {background: " + bg(Menu) + ";" +
+    css += "div#mb .a:hover, div#mb div.mi:hover" + orFocused("div#mb div.mi:focus-within") +
+           " {background: " + bg(MenuBarHighlight) + ";" + "border: 1px solid " + bg(MenuBar) + ";" +
+           "color: " + fg(MenuBarHighlight) + "; " + font(MenuBarHighlight) + "; " +
+           "z-index:1000; margin-right:-1px; margin-top:-1px;} ";
+    css += "div#mb .a:hover *, div#mb div.mi:hover *" + orFocused("div#mb div.mi:focus-within *") +
+           " {color: " + fg(MenuBarHighlight) + "; " + font(MenuBarHighlight) + "} ";
+    css += "div#mb .a:hover table, div#mb div.mi:hover table" + orFocused("div#mb div.mi:focus-within table") +
+           " {background: " + bg(Menu) + ";" +
            "border: 1px solid " + bg(MenuSpine) + ";" +
            "display: block; position: absolute; white-space: nowrap; z-index: 1000;} ";
-    css += "div#mb .a:hover table a, div#mb div.mi:hover table a {border-left: 10px solid " + bg(MenuSpine) + ";" +
+    css += "div#mb .a:hover table a, div#mb div.mi:hover table a" + orFocused("div#mb div.mi:focus-within table a") +
+           " {border-left: 10px solid " + bg(MenuSpine) + ";" +
            "border-right: 1px solid " + bg(MenuSpine) + ";" + "color: " + fg(Menu) + "; " + font(Menu) + "; " +
            "display: block; padding: 1px 12px; text-decoration: none; white-space: nowrap; z-index: 1000;} ";
-    css += "div#mb .a:hover table a:hover, div#mb div.mi:hover table a:hover {background: " + bg(MenuHighlight) +
+    css += "div#mb .a:hover table a:hover, div#mb div.mi:hover table a:hover" +
+           orFocused("div#mb div.mi:focus-within table a:focus") + " {background: " + bg(MenuHighlight) +
            ";" + "border: 1px solid " + bg(MenuSpine) + ";" + "border-left: 10px solid " + bg(MenuHighlight) +
            "; " + "color: " + fg(MenuHighlight) + "; " + font(MenuHighlight) + "; " +
            "display: block; padding: 0px 12px; text-decoration: none; z-index: 1000;} ";
-    css += "div#mb .a:hover table a:hover *, div#mb div.mi:hover table a:hover *{color: " + fg(MenuHighlight) +
+    css += "div#mb .a:hover table a:hover *, div#mb div.mi:hover table a:hover *" +
+           orFocused("div#mb div.mi:focus-within table a:focus *") + "{color: " + fg(MenuHighlight) +
            "; " + font(MenuHighlight) + "} ";
     css += "div#mb td {border-width: 0px; padding: 0px 0px 0px 0px;} ";
     css += ".mi {float: left; margin: 0px 0px 0px 0px; padding: 0px 9px 0px 9px; " + font(MenuBar) + "} ";
@@ -118,6 +127,11 @@ std::string BuildStyleSheet(const StyleSet& style) {
     css += ".mi * {padding: 0px 0px 0px 0px; color: " + fg(MenuBar) + "; " + font(MenuBar) + "} ";
     css += "UNKNOWN {VISIBILITY: visible; HEIGHT: auto} ";
     css += "UNKNOWN {VISIBILITY: hidden; HEIGHT: 1px} ";
+    // The focus ring: the highlight's text colour round a band of its background,
+    // drawn inside the box so the bar's edge never clips it.
+    if (keyboardMenus)
+        css += "div#mb div.mi:focus, div#mb div.mi table a:focus {outline: 2px solid " + fg(MenuBarHighlight) +
+               "; outline-offset: -2px; box-shadow: inset 0 0 0 4px " + bg(MenuBarHighlight) + ";} ";
     return css;
 }
 

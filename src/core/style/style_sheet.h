@@ -24,7 +24,10 @@ std::string FontShorthand(const ElementStyle& style);
 // size (not the bar's own).
 std::string BarHeight(const StyleSet& style);
 
-// The nineteen rules, each ending in one space; no line break anywhere.
-std::string BuildStyleSheet(const StyleSet& style);
+// The nineteen rules, each ending in one space; no line break anywhere. With
+// keyboardMenus a drop-down also opens while the focus is inside its menu, the
+// focused entry or item is lit as the hovered one is, and a twentieth rule
+// draws the focus ring.
+std::string BuildStyleSheet(const StyleSet& style, bool keyboardMenus = false);
 
 }  // namespace wk

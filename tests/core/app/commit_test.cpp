@@ -3,12 +3,14 @@
 #include <filesystem>
 
 #include "app/commands_menu.h"
+#include "app/commands_settings.h"
 #include "app/commit.h"
 #include "commit_fixture.h"
 #include "ground/file_routines.h"
 #include "ground/file_system.h"
 #include "ground/text.h"
 #include "markup/scan.h"
+#include "menu/capsule.h"
 #include "menu/menu_file.h"
 #include "style/style_sheet.h"
 #include "support/failing_file_system.h"
@@ -298,6 +300,17 @@ TEST_F(JazzPageCommit, WritesThePageTheStyleSheetAndTheIncludeFile) {
     EXPECT_EQ(Menu("_Tollivance_Web_Kestrane_Menu_System.mnu"), MenuCapsule(ws) + "\r\n");
     EXPECT_NE(MenuCapsule(ws).find("www.acme.com/jazz.shtml?menu"), std::string::npos);
     EXPECT_EQ(prompt.count("message"), 0u);
+}
+
+TEST_F(JazzPageCommit, KeyboardMenusWriteTheFocusableSheetAndCapsuleCreditsIncluded) {
+    SetCredits(ws, true);
+    SetKeyboardMenus(ws, true);
+    ASSERT_TRUE(CommitPage(ws).ok);
+    EXPECT_EQ(Menu("0.css"), BuildStyleSheet(ws.style, true) + "\r\n");
+    const std::string capsule = Menu("_Tollivance_Web_Kestrane_Menu_System.mnu");
+    EXPECT_NE(capsule.find("About these Menus"), std::string::npos);
+    EXPECT_EQ(capsule.find(kMenuOpen), std::string::npos);  // every bar entry, the credits' too, takes the focus
+    EXPECT_NE(capsule.find(kFocusableMenuOpen), std::string::npos);
 }
 
 TEST_F(JazzPageCommit, MovesThePageToItsShtmlNameLoadsItAndTheMenuLinkFollowsAndIsSaved) {

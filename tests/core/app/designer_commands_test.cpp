@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ground/file_routines.h"
+#include "app/commands_settings.h"
 #include "app/startup.h"
 #include "style/palette.h"
 #include "style/style_file.h"
@@ -221,6 +222,26 @@ TEST_F(Designer, PickingASwatchColoursTheBoxAndTheElement) {
     EXPECT_EQ(ws.designer.foreColor, 16711680);
     EXPECT_EQ(ws.style[Element::MenuBarHighlight].ForeColor, 16711680);
     EXPECT_EQ(ws.designer.backColor, 51);
+}
+
+TEST_F(Designer, WithKeyboardMenusAHardToReadPairIsPointedOutNotRefused) {
+    const auto pick = [&](ColorBox box, std::int32_t color) {
+        TogglePalette(ws, box);
+        PickColor(ws, color);
+    };
+    Show("Menu Highlight");
+    pick(ColorBox::Background, 0x777777);
+    pick(ColorBox::Text, 0xFFFFFF);
+    EXPECT_EQ(ws.style[Element::MenuHighlight].BackColor, 0x777777);  // kept as picked
+    EXPECT_EQ(ws.designer.contrastNote, "");                           // the option is off
+    SetKeyboardMenus(ws, true);
+    EXPECT_EQ(ws.designer.contrastNote, "Menu Highlight: text on background 4.4:1, below the 4.5:1 most readers need");
+    pick(ColorBox::Background, 0x000000);
+    EXPECT_EQ(ws.designer.contrastNote, "");
+    pick(ColorBox::Background, 0xEEEEEE);
+    EXPECT_NE(ws.designer.contrastNote, "");
+    SetKeyboardMenus(ws, false);
+    EXPECT_EQ(ws.designer.contrastNote, "");
 }
 
 TEST_F(Designer, TheSpineTakesOnlyABackgroundColourAndATextColourPickChangesNothingButSaves) {

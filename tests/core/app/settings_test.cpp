@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/commands_settings.h"
+#include "app/install_layout.h"
 #include "app/startup.h"
 #include "failing_file_system.h"
 #include "temp_folder.h"
@@ -39,6 +40,48 @@ TEST(ApplicationFolder, OptionThenEnvironmentThenOwnFolderThenConfigFolder) {
     EXPECT_EQ(ResolveApplicationFolder({"", "", exe.path() + "missing", "", home.path()}),
               home.path() + ".config/webkestrane/");
     EXPECT_TRUE(home.exists(".config"));
+}
+
+// A prefix laid out as `cmake --install` leaves it: PREFIX/bin and PREFIX/share/webkestrane/help.
+struct InstalledPrefix {
+    TempFolder prefix;
+    InstalledPrefix() { std::filesystem::create_directories(prefix.file("share/webkestrane/help")); }
+    std::string bin() const {
+        std::filesystem::create_directories(prefix.file("bin"));
+        return prefix.file("bin/");
+    }
+};
+
+TEST(ApplicationFolder, InstalledProgramKeepsSettingsInConfigFolderThoughItsFolderIsWritable) {
+    InstalledPrefix installed;
+    TempFolder config;
+    EXPECT_EQ(ResolveApplicationFolder({"", "", installed.bin(), config.path(), "/home/x"}),
+              config.path() + "webkestrane/");
+    EXPECT_FALSE(installed.prefix.exists("bin/Check.test"));
+    EXPECT_EQ(ResolveApplicationFolder({"/opt/a", "", installed.bin(), config.path(), "/home/x"}), "/opt/a/");
+}
+
+TEST(InstallLayout, HelpLiesBesideABuiltProgramAndUnderAnInstalledOnesPrefix) {
+    InstalledPrefix installed;
+    TempFolder build, other;
+    std::filesystem::create_directories(build.file("help"));
+    std::filesystem::create_directories(other.file("share/webkestrane"));
+    const struct {
+        std::string executableFolder, data, help;
+    } rows[] = {
+        {installed.bin(), installed.prefix.file("share/webkestrane/"),
+         installed.prefix.file("share/webkestrane/help/")},
+        {installed.prefix.file("bin"), installed.prefix.file("share/webkestrane/"),
+         installed.prefix.file("share/webkestrane/help/")},
+        {build.path(), "", build.file("help/")},
+        // A prefix whose share/webkestrane holds no help is no install of this program.
+        {other.file("bin/"), "", other.file("bin/help/")},
+        {"/", "", "/help/"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(InstalledDataFolder(row.executableFolder), row.data) << row.executableFolder;
+        EXPECT_EQ(HelpFolderOf(row.executableFolder), row.help) << row.executableFolder;
+    }
 }
 
 TEST_F(StartingUp, FirstRunHasEveryDefault) {
@@ -82,6 +125,19 @@ TEST_F(LoadingSettings, CreditsAreOnOnlyForAPositiveNumber) {
         s.dir.write("credits.sgt", text);
         LoadSettings(s.ws);
         EXPECT_EQ(s.ws.status.credits, on) << "credits.sgt holding '" << text << "'";
+    }
+}
+
+TEST_F(LoadingSettings, KeyboardMenusAreOnOnlyForOneAndWrittenOneOrZero) {
+    const std::pair<const char*, bool> cases[] = {{nullptr, false}, {"0", false}, {"2", false}, {"on", false},
+                                                  {"1", true},      {"1\r\n", true}};
+    for (const auto& [text, on] : cases) {
+        StartedWorkspace s;
+        if (text) s.dir.write(kKeyboardMenusFile, text);
+        LoadSettings(s.ws);
+        EXPECT_EQ(s.ws.options.keyboardMenus, on) << "keyboard.sgt holding '" << (text ? text : "(missing)") << "'";
+        SetKeyboardMenus(s.ws, !on);
+        EXPECT_EQ(s.dir.read(kKeyboardMenusFile), on ? "0\r\n" : "1\r\n");
     }
 }
 

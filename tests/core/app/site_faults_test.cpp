@@ -48,7 +48,9 @@ TEST_F(SiteOperation, EachFaultOfTheDiskStopsTheUpgradeNamingTheFileAndLosesNoth
         EXPECT_TRUE(summary.stopped);
         EXPECT_NE(summary.error.find(site.file(fault.named)), std::string::npos) << summary.error;
         ASSERT_EQ(Backups().size(), fault.backedUp ? 1u : 0u);
-        if (fault.backedUp) EXPECT_EQ(Contents(Backups()[0]), before);
+        if (fault.backedUp) {
+            EXPECT_EQ(Contents(Backups()[0]), before);
+        }
         for (const auto& [name, bytes] : before) {
             const std::string shtml = name.substr(0, name.rfind('.')) + ".shtml";
             const bool upgraded = site.exists(shtml) && site.read(shtml).find(IncludeDirective()) != std::string::npos;

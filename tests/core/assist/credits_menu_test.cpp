@@ -25,6 +25,8 @@ TEST(CreditsMenu, IsOneMoreMenuOfEightProductLinksCarryingTheTrimmedSiteAddress)
     // The links carry a query already, so the menu's is added with "&".
     EXPECT_EQ(Count(markup, "?ref=www.site.com&menu\">"), 10u);
     EXPECT_TRUE(markup.ends_with("/5-optimisation.shtml?ref=www.site.com&menu\">Click for more!"));
+    // With keyboard menus its bar entry takes the focus as the user's do.
+    EXPECT_EQ(Count(CreditsMenuMarkup(true, "www.site.com", true), kFocusableMenuOpen), 1u);
 }
 
 TEST(CreditsMenu, WithoutSiteAddressAppendsNothing) {

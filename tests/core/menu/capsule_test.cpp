@@ -48,6 +48,15 @@ TEST(BuildMenuCapsule, LaterMenusCloseThePreviousOneAndCreditsComeLastBeforeTheF
         EXPECT_EQ(BuildMenuCapsule(TreeFrom(tree), credits), capsule) << tree << credits;
 }
 
+TEST(BuildMenuCapsule, KeyboardMenusMakeEveryBarEntryFocusableAndChangeNothingElse) {
+    const std::string capsule = BuildMenuCapsule(TreeFrom("A[x] B[] C[y,z]"), "", true);
+    std::string plain = capsule;
+    for (std::size_t at; (at = plain.find(kFocusableMenuOpen)) != std::string::npos;)
+        plain.replace(at, kFocusableMenuOpen.size(), kMenuOpen);
+    EXPECT_EQ(plain, BuildMenuCapsule(TreeFrom("A[x] B[] C[y,z]"), ""));
+    EXPECT_EQ(capsule.size() - plain.size(), 3 * (kFocusableMenuOpen.size() - kMenuOpen.size()));
+}
+
 TEST(BuildMenuCapsule, LabelsAreVerbatimAndLinksKeepTheMarkupWhole) {
     MenuTree tree;
     const NodeId menu = tree.appendMenu("Fish & <Chips>", "");

@@ -62,6 +62,23 @@ TEST(StyleSheet, EveryColourComesFromItsOwnElement) {
     EXPECT_EQ(css.find('\r'), std::string::npos);
 }
 
+TEST(StyleSheet, KeyboardMenusOpenAndLightWhatHoldsTheFocusAndRingItInTheBarHighlightColours) {
+    const std::string css = BuildStyleSheet(StyleSet{}, true);
+    for (const char* part : {
+             "div#mb div.mi:hover, div#mb div.mi:focus-within {background: #0000FF;",
+             "div#mb div.mi:hover *, div#mb div.mi:focus-within * {color: #00FFFF;",
+             "div#mb div.mi:hover table, div#mb div.mi:focus-within table {background: #FFFFFF;",
+             "div#mb div.mi:hover table a, div#mb div.mi:focus-within table a {border-left: 10px solid #008080;",
+             "div#mb div.mi:hover table a:hover, div#mb div.mi:focus-within table a:focus {background: #00FFFF;",
+             "div#mb div.mi:hover table a:hover *, div#mb div.mi:focus-within table a:focus *{color: #000040;",
+             "UNKNOWN {VISIBILITY: hidden; HEIGHT: 1px} div#mb div.mi:focus, div#mb div.mi table a:focus "
+             "{outline: 2px solid #00FFFF; outline-offset: -2px; box-shadow: inset 0 0 0 4px #0000FF;} ",
+         })
+        EXPECT_NE(css.find(part), std::string::npos) << part;
+    EXPECT_TRUE(css.ends_with("#0000FF;} "));
+    EXPECT_EQ(BuildStyleSheet(StyleSet{}).find("focus"), std::string::npos);
+}
+
 TEST(StyleSheet, BarHeightFollowsTheMenuSizeOnly) {
     StyleSet style;
     style[Element::MenuBar].FontSize = 30;
