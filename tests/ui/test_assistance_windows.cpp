@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "widget_tests.h"
 #include "app/tips.h"
 #include "app/workspace.h"
 #include "assist/tips.h"
@@ -78,5 +79,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(AssistanceWindowsTest)
+WK_WIDGET_TEST(AssistanceWindowsTest)
 #include "test_assistance_windows.moc"

@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "widget_tests.h"
 #include "ground/prompt.h"
 #include "app/workspace.h"
 #include "support/temp_folder.h"
@@ -155,5 +156,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BoilerplateDialogTest)
+WK_WIDGET_TEST(BoilerplateDialogTest)
 #include "test_boilerplate_dialog.moc"

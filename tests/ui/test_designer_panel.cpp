@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "widget_tests.h"
 #include "app/commands_style.h"
 #include "ground/prompt.h"
 #include "app/workspace.h"
@@ -312,5 +313,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(DesignerPanelTest)
+WK_WIDGET_TEST(DesignerPanelTest)
 #include "test_designer_panel.moc"

@@ -16,6 +16,7 @@
 #include <functional>
 #include <map>
 
+#include "widget_tests.h"
 #include "app/commands_menu.h"
 #include "app/page.h"
 #include "ground/prompt.h"
@@ -496,5 +497,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+WK_WIDGET_TEST(MainWindowTest)
 #include "test_main_window.moc"

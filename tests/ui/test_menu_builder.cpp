@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 
+#include "widget_tests.h"
 #include "ground/prompt.h"
 #include "app/workspace.h"
 #include "app/commands_menu.h"
@@ -450,5 +451,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MenuBuilderTest)
+WK_WIDGET_TEST(MenuBuilderTest)
 #include "test_menu_builder.moc"

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "widget_tests.h"
 #include "app/startup.h"
 #include "app/site_operation.h"
 #include "app/workspace.h"
@@ -171,5 +172,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ProgressWindowTest)
+WK_WIDGET_TEST(ProgressWindowTest)
 #include "test_progress_window.moc"

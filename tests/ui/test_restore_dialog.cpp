@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <filesystem>
 
+#include "widget_tests.h"
 #include "app/workspace.h"
 #include "ground/prompt.h"
 #include "support/temp_folder.h"
@@ -42,5 +43,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RestoreDialogTest)
+WK_WIDGET_TEST(RestoreDialogTest)
 #include "test_restore_dialog.moc"
