@@ -25,13 +25,17 @@ TEST(ContrastRatio, RelativeLuminancesOfTheLighterOverTheDarker) {
 
 TEST(ContrastNote, NamesEachElementWithTextBelowTheRatioCutToOneDecimal) {
     StyleSet style;
-    for (Element element : kAllElements) style[element] = {kBlack, kWhite};
+    const auto paint = [&](Element element, std::int32_t back, std::int32_t fore) {
+        style[element].BackColor = back;
+        style[element].ForeColor = fore;
+    };
+    for (Element element : kAllElements) paint(element, kBlack, kWhite);
     EXPECT_EQ(ContrastNote(style), "");
     style[Element::MenuSpine].BackColor = kWhite;  // no text on the spine
     style[Element::MenuSpine].ForeColor = kWhite;
     EXPECT_EQ(ContrastNote(style), "");
-    style[Element::MenuBarHighlight] = {0x339966, kWhite};  // #669933
-    style[Element::MenuHighlight] = {kWhite, 0x777777};     // 4.478 reads 4.4, never 4.5
+    paint(Element::MenuBarHighlight, 0x339966, kWhite);  // #669933
+    paint(Element::MenuHighlight, kWhite, 0x777777);     // 4.478 reads 4.4, never 4.5
     EXPECT_EQ(ContrastNote(style),
               "Menu Bar Highlight: text on background 3.4:1, below the 4.5:1 most readers need\n"
               "Menu Highlight: text on background 4.4:1, below the 4.5:1 most readers need");
