@@ -2,8 +2,9 @@
 # Times `webkestrane upgrade` of a copy of the python3.11-doc site (BoilerPlate,
 # Menu, Keywords and Description on) against its floor: `cp -r` of the folder
 # (the backup) plus one `sed -i` over its pages, side by side, and reports the
-# upgrade's peak memory. Usage: bench/site_upgrade.sh [PATH/TO/webkestrane]
-# (RUNS=3).
+# upgrade's peak memory; then the menu removal of the upgraded site against the
+# same floor over it (the `sed -i` taking the include out again).
+# Usage: bench/site_upgrade.sh [PATH/TO/webkestrane] (RUNS=3).
 set -euo pipefail
 source "$(dirname "$0")/python_doc_site.sh"
 runs=${RUNS:-3}
@@ -12,7 +13,7 @@ include='<!--#include virtual="/_/_Tollivance_Web_Kestrane_Menu_System.mnu"--><!
 # Both start from the same fresh copy of the site, flushed to the disk as a
 # real site is: the floor copies it (the backup) and rewrites its pages in place.
 fresh_site() {
-  rm -rf "$scratch/site" "$scratch"/site*.baq "$scratch/copy" "$scratch/app"
+  rm -rf "$scratch/site" "$scratch"/site*.baq "$scratch/copy" "$scratch/app" "$scratch/upgraded"
   cp -r "$site" "$scratch/site"
   sync
 }
@@ -22,10 +23,33 @@ fresh_site() {
 timed() { /usr/bin/time -f '%e %U %S %M' -o "$scratch/time" "$@"; }
 measured() { awk '{ printf "%.2f %.2f %d", $1, $2 + $3, $4 / 1024 }' "$scratch/time"; }
 
+# The floor over the folder $1 of the scratch folder: a copy of it, and the
+# sed script $2 over its pages.
+floor_of() {
+  rm -rf "$scratch/copy"
+  timed bash -c 'cp -r "$1/$2" "$1/copy" &&
+    find "$1/$2" \( -name "*.html" -o -name "*.shtml" \) -exec sed -i "$3" {} +' floor "$scratch" "$1" "$2"
+  measured
+  echo
+}
+
 floor() {
   fresh_site
-  timed bash -c 'cp -r "$1/site" "$1/copy" &&
-    find "$1/site" -name "*.html" -exec sed -i "s|<body>|<body>$2|" {} +' floor "$scratch" "$include"
+  floor_of site "s|<body>|<body>$include|"
+}
+
+# The removal's floor runs over a copy of the upgraded site, made and flushed
+# before the clock starts, so the removal itself still finds the site as the
+# upgrade left it.
+removal_floor() {
+  rm -rf "$scratch/upgraded"
+  cp -r "$scratch/site" "$scratch/upgraded"
+  sync
+  floor_of upgraded "s|$include||"
+}
+
+removal() {
+  timed "${w[@]}" --yes remove-menus >"$scratch/summary"
   measured
   echo
 }
@@ -33,7 +57,7 @@ floor() {
 upgrade() {
   fresh_site
   mkdir "$scratch/app"
-  local w=("$program" --app-folder "$scratch/app")
+  w=("$program" --app-folder "$scratch/app")
   "${w[@]}" boilerplate set www.python.test "Python Software Foundation" "Docs" "PSF 2023" "$scratch/site" >/dev/null
   "${w[@]}" options set --commit 11110 >/dev/null
   "${w[@]}" menu add menu Library www.python.test/library/index.html >/dev/null
@@ -43,11 +67,18 @@ upgrade() {
 }
 
 echo "run | floor wall (s) | floor CPU (s) | upgrade wall (s) | upgrade CPU (s) | wall ratio | CPU ratio |" \
-  "peak memory (MB) | changed | skipped"
+  "peak memory (MB) | changed | skipped | removal floor wall (s) | removal wall (s) | removal wall ratio |" \
+  "removal peak memory (MB)"
 for run in $(seq "$runs"); do
   read -r fw fc _ < <(floor)
-  read -r uw uc mb changed skipped < <(upgrade)
+  # upgrade and removal share the app folder, so they run in this shell.
+  upgrade >"$scratch/row"
+  read -r uw uc mb changed skipped <"$scratch/row"
+  read -r rfw _ < <(removal_floor)
+  removal >"$scratch/row"
+  read -r rw _ rmb <"$scratch/row"
   awk -v r="$run" -v fw="$fw" -v fc="$fc" -v uw="$uw" -v uc="$uc" -v m="$mb" -v c="$changed" -v s="$skipped" \
-    'BEGIN { printf "%s | %.2f | %.2f | %.2f | %.2f | %.2f | %.2f | %s | %s | %s\n",
-                    r, fw, fc, uw, uc, uw / fw, uc / fc, m, c, s }'
+      -v rfw="$rfw" -v rw="$rw" -v rmb="$rmb" \
+    'BEGIN { printf "%s | %.2f | %.2f | %.2f | %.2f | %.2f | %.2f | %s | %s | %s | %.2f | %.2f | %.2f | %s\n",
+                    r, fw, fc, uw, uc, uw / fw, uc / fc, m, c, s, rfw, rw, rw / rfw, rmb }'
 done

@@ -4,7 +4,6 @@
 #include "cli/cli.h"
 #include "markup/normalise.h"
 #include "app/page.h"
-#include "markup/scan.h"
 #include "meta/plain_text.h"
 #include "meta/proposals.h"
 
@@ -74,7 +73,7 @@ int PrintProposalsOfPages(Context& c) {
     return status;
 }
 
-std::string PlainText(const std::string& page) { return ExtractPlainText(ExtractTagContent(page, "body")); }
+std::string PlainText(const std::string& page) { return ExtractBodyText(page); }
 std::string Normalised(const std::string& page) { return NormalisePage(page); }
 
 }  // namespace

@@ -1,15 +1,14 @@
 // webkestrane: without a command it opens the desktop program; with one it
 // does that one job on the same settings files and exits.
 #include <climits>
+#include <dlfcn.h>
 #include <iostream>
+#include <stdexcept>
 #include <unistd.h>
 
 #include "app/settings.h"
 #include "app/startup.h"
 #include "cli/cli.h"
-#ifdef WK_WITH_GUI
-#include "ui/desktop.h"
-#endif
 
 namespace {
 
@@ -21,6 +20,23 @@ std::string ExecutablePath(const char* argv0) {
     if (n <= 0) return argv0;
     return std::string(buffer, static_cast<std::size_t>(n));
 }
+
+#ifdef WK_WITH_GUI
+// The desktop program's module: beside the program in a build folder, in
+// PREFIX/lib/webkestrane once installed (PREFIX/bin/webkestrane).
+int RunDesktopModule(int argc, char** argv, const std::string& appFolder, const std::string& executable) {
+    const std::string folder = executable.substr(0, executable.rfind('/') + 1);
+    const std::string name = "webkestrane_desktop.so";
+    for (const std::string& path : {folder + name, folder + "../lib/webkestrane/" + name}) {
+        if (::access(path.c_str(), F_OK) != 0) continue;
+        void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        void* run = module ? ::dlsym(module, "wk_run_desktop") : nullptr;
+        if (!run) throw std::runtime_error(path + " cannot be loaded: " + ::dlerror());
+        return reinterpret_cast<int (*)(int, char**, const char*)>(run)(argc, argv, appFolder.c_str());
+    }
+    throw std::runtime_error("the desktop program " + name + " is neither beside the program nor in ../lib/webkestrane");
+}
+#endif
 
 CommandTable AllCommands() {
     CommandTable table;
@@ -95,10 +111,11 @@ int main(int argc, char** argv) {
             PrintUsage(table, std::cout);
             return 0;
         }
-        const std::string appFolder = wk::ApplicationFolder(g.appFolder, ExecutablePath(argv[0]));
+        const std::string executable = ExecutablePath(argv[0]);
+        const std::string appFolder = wk::ApplicationFolder(g.appFolder, executable);
         if (g.rest.empty()) {
 #ifdef WK_WITH_GUI
-            return wk::ui::RunDesktop(argc, argv, appFolder);
+            return RunDesktopModule(argc, argv, appFolder, executable);
 #else
             throw wk::cli::UsageError("this build has no desktop program; name a command");
 #endif

@@ -92,5 +92,21 @@ TEST_F(GlobalOptions, VersionHelpAndEnvironmentFolder) {
     EXPECT_EQ(app.read("expert.sgt"), "1\r\n");
 }
 
+// The desktop program is a module beside the program: a copy of the program
+// without it, started with no command, fails naming the module.
+TEST_F(GlobalOptions, WithoutItsDesktopModuleTheProgramSaysSoAndFails) {
+    const std::filesystem::path program(WK_CLI_PATH);
+    if (!std::filesystem::exists(program.parent_path() / "webkestrane_desktop.so"))
+        GTEST_SKIP() << "built without the desktop program";
+    TempFolder alone;
+    std::filesystem::copy_file(program, alone.file("webkestrane"));
+    const std::string command = test::ShellQuote(alone.file("webkestrane")) + " --app-folder " +
+                                test::ShellQuote(app.path()) + " </dev/null >/dev/null 2>" +
+                                test::ShellQuote(alone.file("err"));
+    const int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+    EXPECT_NE(alone.read("err").find("webkestrane_desktop.so is neither beside the program"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace wk

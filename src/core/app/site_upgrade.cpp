@@ -51,8 +51,13 @@ std::string HowChanged(const std::string& name, const CommittedPage& page, const
 // the commit writes them.
 PlannedPage PlanUpgrade(const std::string& page, const std::string& name, CommitSettings settings,
                         ProposalMethod method) {
-    if (settings.options[kOptKeywords]) settings.keywords = ProposeKeywords(page, method);
-    if (settings.options[kOptDescription]) settings.description = ProposeDescription(page, method);
+    // Both proposals at once, as loading the page makes them: they share one
+    // reading of the page's text.
+    if (settings.options[kOptKeywords] || settings.options[kOptDescription]) {
+        Proposals proposals = Propose(page, method, Candidates::Omitted);
+        if (settings.options[kOptKeywords]) settings.keywords = std::move(proposals.keywords);
+        if (settings.options[kOptDescription]) settings.description = std::move(proposals.description);
+    }
     PlannedPage planned;
     planned.committed = CommitPageText(page, name, settings);
     planned.unchanged = planned.committed.name == name && planned.committed.text == page;

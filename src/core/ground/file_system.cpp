@@ -100,7 +100,10 @@ std::optional<std::string> DiskFileSystem::read(const std::string& path) {
         std::fclose(f);
         return std::nullopt;
     }
+    // Room for the whole file at once: growing the text as it comes copies it
+    // again at every doubling and holds two copies at the peak.
     std::string text;
+    if (st.st_size > 0) text.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[1 << 16];
     std::size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
@@ -259,11 +262,14 @@ bool DiskFileSystem::list(const std::string& folder, std::vector<FolderEntry>& e
         e.name = it->path().filename().string();
         std::error_code kindError;
         e.link = it->is_symlink(kindError);
-        const fs::file_status target = it->status(kindError);  // through a link
-        if (fs::is_directory(target))
+        // One stat, through a link, gives both the kind and the size: every
+        // walk of a site lists every folder.
+        struct stat target {};
+        const bool known = ::stat(it->path().c_str(), &target) == 0;
+        if (known && S_ISDIR(target.st_mode))
             e.kind = e.link ? FolderEntry::Kind::Other : FolderEntry::Kind::Folder;
-        else if (fs::is_regular_file(target))
-            e.size = it->file_size(kindError);
+        else if (known && S_ISREG(target.st_mode))
+            e.size = static_cast<std::uint64_t>(target.st_size);
         else
             e.kind = FolderEntry::Kind::Other;
         entries.push_back(std::move(e));

@@ -32,11 +32,8 @@ bool ClosesValue(std::string_view page, std::size_t open, std::size_t close) {
     return after != std::string_view::npos && page[after] == '>';
 }
 
-std::optional<MetaValue> FindMetaValue(std::string_view page, std::string_view name) {
-    const std::string start = MetaTagStart(name);
-    const std::size_t found = FindNoCase(page, start);
-    if (found == std::string_view::npos) return std::nullopt;
-    const std::size_t open = found + start.size();
+// The value of the tag whose start ends just before open.
+std::optional<MetaValue> MetaValueAt(std::string_view page, std::size_t open) {
     if (open >= page.size()) return std::nullopt;
     // The tag's end; a "<" before it means the tag itself is broken.
     std::size_t tagEnd = page.find('>', open);
@@ -57,6 +54,13 @@ std::optional<MetaValue> FindMetaValue(std::string_view page, std::string_view n
     return MetaValue{open, end, open, end, false};
 }
 
+std::optional<MetaValue> FindMetaValue(std::string_view page, std::string_view name) {
+    const std::string start = MetaTagStart(name);
+    const std::size_t found = FindNoCase(page, start);
+    if (found == std::string_view::npos) return std::nullopt;
+    return MetaValueAt(page, found + start.size());
+}
+
 // A double quote would end the value early, and a "<" would make the value
 // look unterminated to the next reading, so both go in as entities.
 std::string EscapeValue(std::string_view value) { return ReplaceAll(ReplaceAll(value, "\"", "&quot;"), "<", "&lt;"); }
@@ -74,15 +78,18 @@ std::string ReadMetaContent(std::string_view page, std::string_view name) {
 }
 
 void WriteMetaTag(std::string& page, std::string_view name, std::string_view value) {
-    if (const auto found = FindMetaValue(page, name)) {
+    // The page is searched for the tag once, whether it is there or not.
+    const std::string start = MetaTagStart(name);
+    if (const std::size_t tag = FindNoCase(page, start); tag != std::string::npos) {
+        // A matching tag that never ends is left alone rather than guessed at or doubled.
+        const auto found = MetaValueAt(page, tag + start.size());
+        if (!found) return;
         if (found->wellQuoted)
             page.replace(found->valueStart, found->valueEnd - found->valueStart, EscapeValue(value));
         else
             page.replace(found->rawStart, found->rawEnd - found->rawStart, "\"" + EscapeValue(value) + "\"");
         return;
     }
-    // A matching tag that never ends is left alone rather than guessed at or doubled.
-    if (FindNoCase(page, MetaTagStart(name)) != std::string::npos) return;
     const std::string tag = std::string(kLineBreak) + NewMetaTag(name, value);
     const std::size_t httpEquiv = FindLastNoCase(page, "<meta http-equiv=");
     if (httpEquiv != std::string::npos) {

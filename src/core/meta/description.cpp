@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "markup/scan.h"
 #include "meta/plain_text.h"
 #include "meta/sampled_part.h"
 #include "meta/sentences.h"
@@ -82,9 +81,11 @@ std::string GetSentence(std::string_view text, std::size_t p) {
 
 std::string DropLastSentence(std::string_view x) { return std::string(x.substr(0, LastSentenceCut(x))); }
 
-Description GenerateDescription(std::string_view page) {
+Description GenerateDescription(std::string_view page) { return DescribeText(ExtractBodyText(page)); }
+
+Description DescribeText(std::string plain) {
     Description d;
-    d.plain = ExtractPlainText(ExtractTagContent(page, "body"));
+    d.plain = std::move(plain);
     const SentenceIndex index(d.plain);
     d.candidates = FindCandidates(index);
 

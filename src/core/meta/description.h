@@ -52,5 +52,7 @@ struct Description {
 };
 
 Description GenerateDescription(std::string_view page);
+// The same from the body's plain text already extracted.
+Description DescribeText(std::string plain);
 
 }  // namespace wk

@@ -5,7 +5,6 @@
 #include <unordered_map>
 
 #include "ground/text.h"
-#include "markup/scan.h"
 #include "meta/plain_text.h"
 
 namespace wk {
@@ -29,7 +28,8 @@ struct WordEntry {
 };
 
 // The distinct words in order of first appearance, with their counts. Letters
-// a to z make words; apostrophes and grave accents are passed over.
+// a to z make words, folded to lower case as they are read (no lower-case copy
+// of the text); apostrophes and grave accents are passed over.
 std::vector<WordEntry> CountWords(std::string_view text) {
     std::vector<WordEntry> table;
     std::unordered_map<std::string, std::size_t> index;
@@ -42,8 +42,8 @@ std::vector<WordEntry> CountWords(std::string_view text) {
         word.clear();
     };
     for (const char c : text) {
-        if (c >= 'a' && c <= 'z')
-            word.push_back(c);
+        if (const char lower = AsciiLower(c); lower >= 'a' && lower <= 'z')
+            word.push_back(lower);
         else if (c != '\'' && c != '`')
             endWord();
     }
@@ -88,10 +88,9 @@ double LetterRarity(std::string_view word) {
 
 int WordWeight(std::string_view word) { return static_cast<int>(std::floor(LetterRarity(word))); }
 
-std::string GenerateKeywords(std::string_view page) {
-    const std::string text = AsciiLowerCase(ExtractPlainText(ExtractTagContent(page, "body")));
-    return CapKeywordList(KeywordList(CountWords(text)));
-}
+std::string KeywordsOfText(std::string_view plain) { return CapKeywordList(KeywordList(CountWords(plain))); }
+
+std::string GenerateKeywords(std::string_view page) { return KeywordsOfText(ExtractBodyText(page)); }
 
 std::vector<std::string> FillKeywordList(std::string_view list) {
     std::vector<std::string> entries;

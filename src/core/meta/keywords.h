@@ -23,6 +23,8 @@ std::string CapKeywordList(std::string list);
 // longer than the cap is cut to the cap and then back to before its last
 // comma; when its first keyword alone is longer than the cap, the list is empty.
 std::string GenerateKeywords(std::string_view page);
+// The same list from the body's plain text already extracted.
+std::string KeywordsOfText(std::string_view plain);
 
 // The entries of a keyword list, one per comma-separated piece (an empty list
 // gives one empty entry).

@@ -1,6 +1,7 @@
 #include "meta/plain_text.h"
 
 #include "ground/text.h"
+#include "markup/scan.h"
 
 namespace wk {
 namespace {
@@ -103,6 +104,11 @@ std::string ExtractPlainText(std::string_view markup) {
     PlainTextStages stages(markup.size() + markup.size() / 8);
     stages.markSentenceEnds(markup);
     return stages.finish();
+}
+
+std::string ExtractBodyText(std::string_view page) {
+    const std::optional<TagContent> body = FindTagContent(page, "body");
+    return ExtractPlainText(body ? page.substr(body->start, body->end - body->start) : std::string_view());
 }
 
 }  // namespace wk

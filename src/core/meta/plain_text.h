@@ -7,5 +7,7 @@
 namespace wk {
 
 std::string ExtractPlainText(std::string_view markup);
+// The plain text of the page's body (empty when it has none), read in place.
+std::string ExtractBodyText(std::string_view page);
 
 }  // namespace wk

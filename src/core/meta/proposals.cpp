@@ -5,6 +5,7 @@
 #include "meta/improved_description.h"
 #include "meta/improved_keywords.h"
 #include "meta/keywords.h"
+#include "meta/plain_text.h"
 
 namespace wk {
 
@@ -21,8 +22,10 @@ std::optional<ProposalMethod> ProposalMethodNamed(std::string_view name) {
 Proposals Propose(std::string_view page, ProposalMethod method, Candidates candidates) {
     Proposals proposals;
     if (method == ProposalMethod::Classic) {
-        Description classic = GenerateDescription(page);
-        proposals.keywords = GenerateKeywords(page);
+        // Both read the body's plain text: it is extracted once.
+        std::string plain = ExtractBodyText(page);
+        proposals.keywords = KeywordsOfText(plain);
+        Description classic = DescribeText(std::move(plain));
         proposals.description = std::move(classic.text);
         if (candidates == Candidates::Listed) proposals.candidates = classic.candidateTexts();
         return proposals;
