@@ -14,16 +14,7 @@ targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(scan normalise plain_text classic_proposals improved_proposals page_commit
                                     preview menu_file style_file settings)
 
-packages=(cmake make clang libclang-rt-14-dev libgtest-dev)
-sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  $sudo apt-get -o DPkg::Lock::Timeout=600 update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-deps.sh --fuzz
 
 out=$PWD/build-fuzz
 seeds=$PWD/fuzz/corpus
