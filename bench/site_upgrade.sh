@@ -10,13 +10,16 @@ source "$(dirname "$0")/python_doc_site.sh"
 runs=${RUNS:-3}
 include='<!--#include virtual="/_/_Tollivance_Web_Kestrane_Menu_System.mnu"--><!--/#include-->'
 
-# Both start from the same fresh copy of the site, flushed to the disk as a
-# real site is: the floor copies it (the backup) and rewrites its pages in place.
-fresh_site() {
-  rm -rf "$scratch/site" "$scratch"/site*.baq "$scratch/copy" "$scratch/app" "$scratch/upgraded"
-  cp -r "$site" "$scratch/site"
-  sync
-}
+# Every copy a run works on is made, and flushed to the disk as a real site
+# is, before the first clock starts, and nothing is deleted until the end: on
+# a file system without a journal, files created soon after many were deleted
+# cost several times more, so a deletion just before one side's clock would
+# weigh on that side alone.
+for run in $(seq "$runs"); do
+  cp -r "$site" "$scratch/floor$run"
+  cp -r "$site" "$scratch/site$run"
+done
+sync
 
 # Runs the command under /usr/bin/time; measured prints its wall-clock
 # seconds, CPU seconds (user + system) and peak memory in MB.
@@ -26,26 +29,30 @@ measured() { awk '{ printf "%.2f %.2f %d", $1, $2 + $3, $4 / 1024 }' "$scratch/t
 # The floor over the folder $1 of the scratch folder: a copy of it, and the
 # sed script $2 over its pages.
 floor_of() {
-  rm -rf "$scratch/copy"
-  timed bash -c 'cp -r "$1/$2" "$1/copy" &&
+  timed bash -c 'cp -r "$1/$2" "$1/$2.copy" &&
     find "$1/$2" \( -name "*.html" -o -name "*.shtml" \) -exec sed -i "$3" {} +' floor "$scratch" "$1" "$2"
   measured
   echo
 }
 
-floor() {
-  fresh_site
-  floor_of site "s|<body>|<body>$include|"
+upgrade() {
+  mkdir "$scratch/app$run"
+  w=("$program" --app-folder "$scratch/app$run")
+  "${w[@]}" boilerplate set www.python.test "Python Software Foundation" "Docs" "PSF 2023" \
+    "$scratch/site$run" >/dev/null
+  "${w[@]}" options set --commit 11110 >/dev/null
+  "${w[@]}" menu add menu Library www.python.test/library/index.html >/dev/null
+  timed "${w[@]}" upgrade >"$scratch/summary"
+  measured
+  echo " $(sed -n 's/^pages changed: //p' "$scratch/summary") $(grep -c '^skipped:' "$scratch/summary")"
 }
 
-# The removal's floor runs over a copy of the upgraded site, made and flushed
-# before the clock starts, so the removal itself still finds the site as the
-# upgrade left it.
+# The removal's floor runs over a copy of the upgraded site, so the removal
+# itself still finds the site as the upgrade left it.
 removal_floor() {
-  rm -rf "$scratch/upgraded"
-  cp -r "$scratch/site" "$scratch/upgraded"
+  cp -r "$scratch/site$run" "$scratch/upgraded$run"
   sync
-  floor_of upgraded "s|$include||"
+  floor_of "upgraded$run" "s|$include||"
 }
 
 removal() {
@@ -54,23 +61,11 @@ removal() {
   echo
 }
 
-upgrade() {
-  fresh_site
-  mkdir "$scratch/app"
-  w=("$program" --app-folder "$scratch/app")
-  "${w[@]}" boilerplate set www.python.test "Python Software Foundation" "Docs" "PSF 2023" "$scratch/site" >/dev/null
-  "${w[@]}" options set --commit 11110 >/dev/null
-  "${w[@]}" menu add menu Library www.python.test/library/index.html >/dev/null
-  timed "${w[@]}" upgrade >"$scratch/summary"
-  measured
-  echo " $(sed -n 's/^pages changed: //p' "$scratch/summary") $(grep -c '^skipped:' "$scratch/summary")"
-}
-
 echo "run | floor wall (s) | floor CPU (s) | upgrade wall (s) | upgrade CPU (s) | wall ratio | CPU ratio |" \
   "peak memory (MB) | changed | skipped | removal floor wall (s) | removal wall (s) | removal wall ratio |" \
   "removal peak memory (MB)"
 for run in $(seq "$runs"); do
-  read -r fw fc _ < <(floor)
+  read -r fw fc _ < <(floor_of "floor$run" "s|<body>|<body>$include|")
   # upgrade and removal share the app folder, so they run in this shell.
   upgrade >"$scratch/row"
   read -r uw uc mb changed skipped <"$scratch/row"

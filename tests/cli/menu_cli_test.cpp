@@ -60,9 +60,7 @@ TEST_F(MenuCli, AMenuThatMakesTheBarTooWideIsCutTo95UnlessYes) {
 TEST_F(MenuCli, DeletingAMenuNeedsYes) {
     build();
     const std::string before = app.read("default.mnu");
-    const wk::test::CliRun refused = Run({"menu", "delete", "4"});
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_NE(refused.err.find("--yes"), std::string::npos);
+    EXPECT_TRUE(wk::test::FailsNaming(Run({"menu", "delete", "4"}), "--yes"));
     EXPECT_EQ(app.read("default.mnu"), before);
     ASSERT_EQ(Run({"--yes", "menu", "delete", "1"}).status, 0);
     EXPECT_EQ(tree(), "1\tmenu\tAbout\twww.home.com/about\n");

@@ -12,6 +12,7 @@
 namespace {
 
 using wk::test::CliRun;
+using wk::test::FailsNaming;
 
 class CommitCli : public wk::test::CliTest {
 protected:
@@ -48,16 +49,14 @@ TEST_F(CommitCli, TheDescriptionOptionReplacesTheProposalAndAnUnansweredCategory
 
 TEST_F(CommitCli, AMissingPageFailsNamingItAndPrintsNothing) {
     const CliRun run = Run({"commit", site.file("gone.html")});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find(site.file("gone.html")), std::string::npos) << run.err;
+    EXPECT_TRUE(FailsNaming(run, site.file("gone.html")));
     EXPECT_TRUE(run.out.empty());
 }
 
 TEST_F(CommitCli, AMissingAnchorPrintsTheSavedPageButFailsNamingTheAnchor) {
     ASSERT_EQ(Run({"options", "set", "--anchor", "nav"}).status, 0);
     const CliRun run = Run({"commit", site.file("jazz.html")});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("<nav>"), std::string::npos) << run.err;
+    EXPECT_TRUE(FailsNaming(run, "<nav>"));
     EXPECT_EQ(run.out, site.file("jazz.shtml") + "\n");
 }
 
@@ -78,8 +77,7 @@ TEST_F(CommitCli, WithoutAPageTheMenuFilesAreWrittenAndNamed) {
 TEST_F(CommitCli, AMenuFolderThatCannotBeCreatedFailsNamingIt) {
     site.write("_", "a file where the menu folder belongs");
     const CliRun run = Run({"commit", site.file("jazz.html"), "--category", "Music"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find(site.file("_")), std::string::npos) << run.err;
+    EXPECT_TRUE(FailsNaming(run, site.file("_")));
     EXPECT_TRUE(run.out.empty());
     EXPECT_TRUE(site.exists("jazz.html"));
     EXPECT_FALSE(site.exists("jazz.shtml"));
@@ -103,9 +101,7 @@ TEST_F(CommitCli, PreviewPrintsThePathWrittenAndFailsOnAMissingPage) {
         EXPECT_EQ(run.out, written + "\n");
         EXPECT_NE(site.read(written.substr(site.path().size())).find(capsule), std::string::npos);
     }
-    const CliRun missing = Run({"preview", site.file("gone.shtml")});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find(site.file("gone.shtml")), std::string::npos) << missing.err;
+    EXPECT_TRUE(FailsNaming(Run({"preview", site.file("gone.shtml")}), site.file("gone.shtml")));
     EXPECT_EQ(Run({"preview"}).status, 2);
 }
 
@@ -134,8 +130,7 @@ TEST_F(GeneratorsCli, EachPrintsItsResultForThePageALineOrThePageAsItIs) {
 TEST_F(GeneratorsCli, AnUnreadablePageFailsNamingTheFile) {
     for (const char* command : {"plaintext", "keywords", "description", "normalise"}) {
         const CliRun run = Run({command, app.file("missing.html")});
-        EXPECT_EQ(run.status, 1) << command;
-        EXPECT_NE(run.err.find("missing.html"), std::string::npos) << command << ": " << run.err;
+        EXPECT_TRUE(FailsNaming(run, "missing.html")) << command;
         EXPECT_EQ(run.out, "") << command;
     }
 }

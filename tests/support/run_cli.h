@@ -47,6 +47,12 @@ inline CliRun RunCliWithApp(const TempFolder& app, std::vector<std::string> word
     return RunCli(words, workingFolder);
 }
 
+// Passes when the run failed (status 1) with a message that names named.
+inline ::testing::AssertionResult FailsNaming(const CliRun& run, const std::string& named) {
+    if (run.status == 1 && run.err.find(named) != std::string::npos) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "status " << run.status << ", not naming " << named << ": " << run.err;
+}
+
 // A test with its own application folder, which Run uses.
 class CliTest : public ::testing::Test {
 protected:

@@ -9,9 +9,8 @@
 
 #include "widget_tests.h"
 #include "app/tips.h"
-#include "app/workspace.h"
 #include "assist/tips.h"
-#include "support/temp_folder.h"
+#include "support/scratch_workspace.h"
 #include "ui/help_window.h"
 #include "ui/preview_window.h"
 #include "ui/tips_dialog.h"
@@ -58,23 +57,21 @@ private slots:
     }
 
     void theTipsWindowStepsRoundAndPassesItsBoxOn() {
-        wk::test::TempFolder app;
-        wk::ScriptedPrompt prompt;
-        wk::Workspace ws(app.path(), prompt);
-        wk::SetTipsShown(ws, true);
-        wk::OpenTips(ws, 0);
-        wk::ui::TipsDialog tips(ws);
+        wk::test::ScratchWorkspace s;
+        wk::SetTipsShown(s.ws, true);
+        wk::OpenTips(s.ws, 0);
+        wk::ui::TipsDialog tips(s.ws);
         int changes = 0;
         connect(&tips, &wk::ui::TipsDialog::settingChanged, [&] { ++changes; });
         auto* title = tips.findChild<QLabel*>("lbl");
         QTest::mouseClick(tips.findChild<QPushButton*>("cmdPrevious"), Qt::LeftButton);
         QCOMPARE(title->text(), QString::fromUtf8(wk::kTips[wk::kLastTip].title.data()));
         QTest::mouseClick(tips.findChild<QPushButton*>("cmdNext"), Qt::LeftButton);
-        QCOMPARE(ws.tips.index, 0);
+        QCOMPARE(s.ws.tips.index, 0);
         auto* box = tips.findChild<QCheckBox*>("chk");
         QVERIFY(box->isChecked());
         box->click();
-        QCOMPARE(app.read("tip.sgt"), std::string("0\r\n"));
+        QCOMPARE(s.folder.read("tip.sgt"), std::string("0\r\n"));
         QCOMPARE(changes, 1);
     }
 };

@@ -18,11 +18,9 @@
 #include <memory>
 
 #include "widget_tests.h"
-#include "ground/prompt.h"
-#include "app/workspace.h"
 #include "app/commands_menu.h"
 #include "menu/menu_file.h"
-#include "support/temp_folder.h"
+#include "support/scratch_workspace.h"
 #include "ui/menu_builder_panel.h"
 #include "ui/node_dialog.h"
 
@@ -61,10 +59,7 @@ void InNextDialog(std::function<void(NodeDialog&)> act) {
 class MenuBuilderTest : public QObject {
     Q_OBJECT
 
-    struct Fixture {
-        wk::test::TempFolder folder;
-        wk::ScriptedPrompt prompt;
-        wk::Workspace ws{folder.path(), prompt};
+    struct Fixture : wk::test::ScratchWorkspace {
         std::unique_ptr<NodeDialog> dialog;
         std::unique_ptr<MenuBuilderPanel> panel;
 
@@ -127,19 +122,13 @@ private slots:
         QCOMPARE(f.rows(), QStringList({"A", " x", " y", "B"}));
     }
 
-    void clickingARowSelectsItAndShowsItsLink() {
-        Fixture f;
-        f.showPanel();
-        f.click("y");
-        QCOMPARE(f.ws.tree.node(*f.ws.tree.selected()).label, std::string("y"));
-        QCOMPARE(f.tree()->toolTip(), QString("www.y"));
-    }
-
-    void newAddsThroughTheDialogAndShowsTheNewNode() {
+    void aClickSelectsAndNewAddsThroughTheDialogAndShowsTheNewNode() {
         Fixture f;
         f.showPanel();
         QSignalSpy changed(f.panel.get(), &MenuBuilderPanel::treeChanged);
         f.click("x");
+        QCOMPARE(f.ws.tree.node(*f.ws.tree.selected()).label, std::string("x"));
+        QCOMPARE(f.tree()->toolTip(), QString("www.x"));
         InNextDialog([](NodeDialog& dialog) { Fill(dialog, "z", "www.z"); });
         Press(*f.panel, "cmdNew");
         QCOMPARE(f.rows(), QStringList({"A", " x", " z", " y", "B"}));
@@ -157,31 +146,25 @@ private slots:
     }
 
     // Enter and F2 are the keyboard's double-click.
-    void aDoubleClickOpenEnterOrF2EditsTheSelectedNode_data() {
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<QString>("node");
-        QTest::addColumn<QStringList>("after");
-        QTest::newRow("double-click") << "double-click" << "B" << QStringList({"A", " x", " y", "B2"});
-        QTest::newRow("Open") << "cmdOpen" << "B" << QStringList({"A", " x", " y", "B2"});
-        QTest::newRow("Enter") << "Enter" << "x" << QStringList({"A", " x2", " y", "B"});
-        QTest::newRow("F2") << "F2" << "x" << QStringList({"A", " x2", " y", "B"});
-    }
     void aDoubleClickOpenEnterOrF2EditsTheSelectedNode() {
-        QFETCH(QString, way);
-        QFETCH(QString, node);
-        QFETCH(QStringList, after);
-        Fixture f;
-        f.showPanel();
-        InNextDialog([node](NodeDialog& dialog) {
-            QCOMPARE(Name(dialog)->text(), node);
-            Fill(dialog, node + "2", "www.edited");
-        });
-        f.click(node);  // as a double-click's first click does
-        if (way == "double-click") QTest::mouseDClick(f.tree()->viewport(), Qt::LeftButton, {}, f.at(node));
-        else if (way == "cmdOpen") Press(*f.panel, "cmdOpen");
-        else QTest::keyClick(f.tree(), way == "F2" ? Qt::Key_F2 : Qt::Key_Return);
-        QCOMPARE(f.rows(), after);
-        QCOMPARE(f.tree()->toolTip(), QString("www.edited"));
+        const QStringList menuEdited = {"A", " x", " y", "B2"}, itemEdited = {"A", " x2", " y", "B"};
+        const std::tuple<QString, QString, QStringList> ways[] = {
+            {"double-click", "B", menuEdited}, {"cmdOpen", "B", menuEdited}, {"Enter", "x", itemEdited},
+            {"F2", "x", itemEdited}};
+        for (const auto& [way, node, after] : ways) {
+            Fixture f;
+            f.showPanel();
+            InNextDialog([node](NodeDialog& dialog) {
+                QCOMPARE(Name(dialog)->text(), node);
+                Fill(dialog, node + "2", "www.edited");
+            });
+            f.click(node);  // as a double-click's first click does
+            if (way == "double-click") QTest::mouseDClick(f.tree()->viewport(), Qt::LeftButton, {}, f.at(node));
+            else if (way == "cmdOpen") Press(*f.panel, "cmdOpen");
+            else QTest::keyClick(f.tree(), way == "F2" ? Qt::Key_F2 : Qt::Key_Return);
+            QVERIFY2(f.rows() == after, qPrintable(way));
+            QCOMPARE(f.tree()->toolTip(), QString("www.edited"));
+        }
     }
 
     // Every row changes its height; the node the user was on stays selected and in sight.
@@ -229,78 +212,49 @@ private slots:
         f.click("A");
         f.prompt.yesNoAnswers = {true};
         Press(*f.panel, "cmdDelete");
-        QCOMPARE(f.prompt.count("yesno"), std::size_t{1});
         QCOMPARE(f.rows(), QStringList({"B"}));
         QCOMPARE(changed.count(), 4);
     }
 
-    void theKindOptionsFollowTheNodeAndOkAppliesTheBoxes_data() {
-        QTest::addColumn<bool>("empty");
-        QTest::addColumn<bool>("edit");
-        QTest::addColumn<bool>("item");    // the item option ticked
-        QTest::addColumn<bool>("locked");  // both options switched off
-        QTest::newRow("add to an empty tree") << true << false << false << true;
-        QTest::newRow("add beside an item") << false << false << true << false;
-        QTest::newRow("edit an item") << false << true << true << true;
-    }
     void theKindOptionsFollowTheNodeAndOkAppliesTheBoxes() {
-        QFETCH(bool, empty);
-        QFETCH(bool, edit);
-        QFETCH(bool, item);
-        QFETCH(bool, locked);
-        Fixture f;
-        if (!empty) {
-            f.load("A\r\n1\r\nwww.a\r\nx\r\n2\r\nwww.x.org\r\n");
-            f.ws.tree.select(f.ws.tree.items(f.ws.tree.menus().at(0)).at(0));
+        const struct {
+            bool empty, edit;
+            bool item;    // the item option ticked
+            bool locked;  // both options switched off
+        } cases[] = {{true, false, false, true}, {false, false, true, false}, {false, true, true, true}};
+        for (const auto& [empty, edit, item, locked] : cases) {
+            Fixture f;
+            if (!empty) {
+                f.load("A\r\n1\r\nwww.a\r\nx\r\n2\r\nwww.x.org\r\n");
+                f.ws.tree.select(f.ws.tree.items(f.ws.tree.menus().at(0)).at(0));
+            }
+            NodeDialog& dialog = f.open(edit ? NodeDialog::Mode::Edit : NodeDialog::Mode::Add);
+            QCOMPARE(Option(dialog, "optItem")->isChecked(), item);
+            QCOMPARE(Option(dialog, "optMenu")->isChecked(), !item);
+            QCOMPARE(Option(dialog, "optMenu")->isEnabled(), !locked);
+            QCOMPARE(Option(dialog, "optItem")->isEnabled(), !locked);
+            if (edit) QCOMPARE(Name(dialog)->text() + " " + Url(dialog)->text(), QString("x www.x.org"));
+            Fill(dialog, "new", "www.new");
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(f.ws.tree.size(), std::size_t(edit ? 2 : empty ? 1 : 3));
+            const std::string record = std::string("new\r\n") + (item ? "2" : "1") + "\r\nwww.new\r\n";
+            QVERIFY(f.folder.read("default.mnu").find(record) != std::string::npos);
         }
-        NodeDialog& dialog = f.open(edit ? NodeDialog::Mode::Edit : NodeDialog::Mode::Add);
-        QCOMPARE(Option(dialog, "optItem")->isChecked(), item);
-        QCOMPARE(Option(dialog, "optMenu")->isChecked(), !item);
-        QCOMPARE(Option(dialog, "optMenu")->isEnabled(), !locked);
-        QCOMPARE(Option(dialog, "optItem")->isEnabled(), !locked);
-        if (edit) QCOMPARE(Name(dialog)->text() + " " + Url(dialog)->text(), QString("x www.x.org"));
-        Fill(dialog, "new", "www.new");
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(f.ws.tree.size(), std::size_t(edit ? 2 : empty ? 1 : 3));
-        const std::string record = std::string("new\r\n") + (item ? "2" : "1") + "\r\nwww.new\r\n";
-        QVERIFY(f.folder.read("default.mnu").find(record) != std::string::npos);
     }
 
+    // The guard's rules are LinkEntry's: here keys, Delete and a paste reach it, and typing goes on at its caret.
     void linkEditsKeepOnePrefixAndEveryTypedCharacter() {
         Fixture f;
         QLineEdit* url = Url(f.open());
         url->setFocus();
-        struct Edit {
-            int at, length;      // the caret, or a selection, in "www.abc"
-            const char* keys;    // typed ("\b" Backspace, "\x7f" Delete)
-            const char* pasted;  // then pasted from the clipboard
-            const char* kept;
-        };
-        const Edit edits[] = {
-            {0, 7, "www.example.org", "", "www.example.org"},
-            {0, 7, "example.org", "", "www.example.org"},
-            {2, 0, "x", "", "www.xabc"},
-            {5, 0, "\bq", "", "www.qbc"},
-            {1, 0, "\x7f", "", "www.abc"},
-            {2, 4, "z", "", "www.zc"},
-            {0, 7, "", "https://www.example.org/x", "www.example.org/x"},
-            {7, 0, "\b\b\b", "www.example.org/x", "www.example.org/x"},
-        };
-        for (const Edit& edit : edits) {
-            url->setText("www.abc");
-            url->setSelection(edit.at, edit.length);
-            for (const char* key = edit.keys; *key; ++key)
-                *key == '\x7f' ? QTest::keyClick(url, Qt::Key_Delete) : QTest::keyClick(url, *key);
-            if (*edit.pasted) {
-                QGuiApplication::clipboard()->setText(edit.pasted);
-                url->paste();
-            }
-            QCOMPARE(url->text(), QString(edit.kept));
-        }
-        // Typing goes on at the caret the guard left.
         url->setText("www.abc");
-        url->setSelection(0, 7);
+        url->setSelection(1, 0);
+        QTest::keyClick(url, Qt::Key_Delete);
+        QCOMPARE(url->text(), QString("www.abc"));
+        url->selectAll();
         QTest::keyClicks(url, "ab");
+        QCOMPARE(url->text(), QString("www.ab"));
+        QGuiApplication::clipboard()->setText("www.example.org/x");
         QTest::keyClick(url, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(url->text(), QString("www.abwww.example.org/x"));
         QCOMPARE(url->cursorPosition(), 23);
@@ -320,106 +274,88 @@ private slots:
 
     // Enter in either box moves to the other with its text selected, then
     // performs OK: refused, the user goes on in the other box.
-    void enterMovesToTheOtherBoxAndPerformsOk_data() {
-        QTest::addColumn<bool>("inName");
-        QTest::newRow("in the name, the link missing") << true;
-        QTest::newRow("in the link, the name missing") << false;
-    }
+    // In the name with the link missing, and the other way round.
     void enterMovesToTheOtherBoxAndPerformsOk() {
-        QFETCH(bool, inName);
-        Fixture f;
-        NodeDialog& dialog = f.open();
-        QLineEdit* from = inName ? Name(dialog) : Url(dialog);
-        QLineEdit* other = inName ? Url(dialog) : Name(dialog);
-        from->setText(inName ? "Home" : "www.h.org");
-        from->setFocus();
-        QTest::keyClick(from, inName ? Qt::Key_Return : Qt::Key_Enter);
-        QVERIFY(dialog.isVisible());
-        QVERIFY(f.ws.tree.empty());
-        QVERIFY(other->hasFocus());
-        QCOMPARE(other->selectedText(), other->text());
-        QVERIFY(dialog.findChild<QLabel*>("lblRefusal")->isVisible());  // with the reason
+        for (bool inName : {true, false}) {
+            Fixture f;
+            NodeDialog& dialog = f.open();
+            QLineEdit* from = inName ? Name(dialog) : Url(dialog);
+            QLineEdit* other = inName ? Url(dialog) : Name(dialog);
+            from->setText(inName ? "Home" : "www.h.org");
+            from->setFocus();
+            QTest::keyClick(from, inName ? Qt::Key_Return : Qt::Key_Enter);
+            QVERIFY(dialog.isVisible());
+            QVERIFY(f.ws.tree.empty());
+            QVERIFY(other->hasFocus());
+            QCOMPARE(other->selectedText(), other->text());
+            QVERIFY(dialog.findChild<QLabel*>("lblRefusal")->isVisible());  // with the reason
 
-        QTest::keyClicks(other, "a");  // typed over the selection, in the link after the prefix
-        QTest::keyClick(other, Qt::Key_Return);
-        QVERIFY(!dialog.isVisible());
-        const wk::MenuNode& added = f.ws.tree.node(f.ws.tree.menus().at(0));
-        QCOMPARE(added.label + " " + added.link, std::string(inName ? "Home www.a" : "a www.h.org"));
-    }
-
-    void closingWithoutOkAddsNothingButSaves_data() {
-        QTest::addColumn<int>("way");
-        QTest::newRow("close box") << 0;
-        QTest::newRow("Cancel") << 1;
-        QTest::newRow("Escape") << 2;
-    }
-    void closingWithoutOkAddsNothingButSaves() {
-        QFETCH(int, way);
-        Fixture f;
-        f.load("A\r\n1\r\nwww.a\r\n");
-        f.folder.write("default.mnu", "stale");
-        NodeDialog& dialog = f.open();
-        Name(dialog)->setText("B");
-        Url(dialog)->setText("www.b");
-        if (way == 0) QVERIFY(dialog.close());
-        if (way == 1) Press(dialog, "cmdCancel");
-        if (way == 2) QTest::keyClick(Name(dialog), Qt::Key_Escape);
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(f.ws.tree.size(), std::size_t{1});
-        QCOMPARE(f.folder.read("default.mnu"), std::string("A\r\n1\r\nwww.a\r\n"));
-    }
-
-    void theWidthQuestionComesOnceAndTakesNoKeys_data() {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<int>("length");
-        QTest::newRow("Yes") << "cmdKeepLabel" << 100;
-        QTest::newRow("No") << "cmdCutLabel" << 95;
-        QTest::newRow("OK unanswered") << "cmdOK" << 100;
-    }
-    void theWidthQuestionComesOnceAndTakesNoKeys() {
-        QFETCH(QString, answer);
-        QFETCH(int, length);
-        Fixture f;
-        f.loadWideBar();
-        NodeDialog& dialog = f.open();
-        Url(dialog)->setText("www.n");
-        QTest::keyClicks(Name(dialog), "nnnnn");
-        QVERIFY(!WidthAsked(dialog));
-        QTest::keyClicks(Name(dialog), "n");  // the sixth character passes the room
-        QVERIFY(WidthAsked(dialog));
-        // Typing goes on into the label: neither N nor Backspace answers.
-        QTest::keyClicks(Name(dialog), QString(95, 'n') + "\b");
-        QCOMPARE(Name(dialog)->text(), QString(100, 'n'));
-        QVERIFY(Name(dialog)->hasFocus());
-        Press(dialog, answer.toLatin1().constData());
-        QVERIFY(f.prompt.asked.empty());
-        if (answer == "cmdOK") {
+            QTest::keyClicks(other, "a");  // typed over the selection, in the link after the prefix
+            QTest::keyClick(other, Qt::Key_Return);
             QVERIFY(!dialog.isVisible());
-            QCOMPARE(f.ws.tree.node(f.ws.tree.menus().at(1)).label, std::string(length, 'n'));
-            return;
+            const wk::MenuNode& added = f.ws.tree.node(f.ws.tree.menus().at(0));
+            QCOMPARE(added.label + " " + added.link, std::string(inName ? "Home www.a" : "a www.h.org"));
         }
-        QCOMPARE(Name(dialog)->text(), QString(length, 'n'));
-        QVERIFY(!WidthAsked(dialog));
-        QVERIFY(Name(dialog)->hasFocus());
-        QTest::keyClicks(Name(dialog), "nn");  // asked once a dialog
-        QVERIFY(!WidthAsked(dialog));
     }
 
-    void onlyANewMenuIsMeasured_data() {
-        QTest::addColumn<bool>("edit");
-        QTest::newRow("edit") << true;
-        QTest::newRow("item option") << false;
+    // The close box, Cancel and Escape.
+    void closingWithoutOkAddsNothingButSaves() {
+        for (int way : {0, 1, 2}) {
+            Fixture f;
+            f.load("A\r\n1\r\nwww.a\r\n");
+            f.folder.write("default.mnu", "stale");
+            NodeDialog& dialog = f.open();
+            Name(dialog)->setText("B");
+            Url(dialog)->setText("www.b");
+            if (way == 0) QVERIFY(dialog.close());
+            if (way == 1) Press(dialog, "cmdCancel");
+            if (way == 2) QTest::keyClick(Name(dialog), Qt::Key_Escape);
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+            QCOMPARE(f.ws.tree.size(), std::size_t{1});
+            QCOMPARE(f.folder.read("default.mnu"), std::string("A\r\n1\r\nwww.a\r\n"));
+        }
     }
+
+    // Answered Yes (keep), No (cut), or left unanswered by OK.
+    void theWidthQuestionComesOnceAndTakesNoKeys() {
+        for (const auto& [answer, length] : {std::pair("cmdKeepLabel", 100), {"cmdCutLabel", 95}, {"cmdOK", 100}}) {
+            Fixture f;
+            f.loadWideBar();
+            NodeDialog& dialog = f.open();
+            Url(dialog)->setText("www.n");
+            QTest::keyClicks(Name(dialog), "nnnnnn");  // the sixth character passes the room
+            QVERIFY(WidthAsked(dialog));
+            // Typing goes on into the label: neither N nor Backspace answers.
+            QTest::keyClicks(Name(dialog), QString(95, 'n') + "\b");
+            QCOMPARE(Name(dialog)->text(), QString(100, 'n'));
+            QVERIFY(Name(dialog)->hasFocus());
+            Press(dialog, answer);
+            QVERIFY(f.prompt.asked.empty());
+            if (std::string_view(answer) == "cmdOK") {
+                QVERIFY(!dialog.isVisible());
+                QCOMPARE(f.ws.tree.node(f.ws.tree.menus().at(1)).label, std::string(length, 'n'));
+                continue;
+            }
+            QCOMPARE(Name(dialog)->text(), QString(length, 'n'));
+            QVERIFY(!WidthAsked(dialog));
+            QVERIFY(Name(dialog)->hasFocus());
+            QTest::keyClicks(Name(dialog), "nn");  // asked once a dialog
+            QVERIFY(!WidthAsked(dialog));
+        }
+    }
+
+    // An edit, or a new node with the item option.
     void onlyANewMenuIsMeasured() {
-        QFETCH(bool, edit);
-        Fixture f;
-        f.loadWideBar();
-        NodeDialog& dialog = f.open(edit ? NodeDialog::Mode::Edit : NodeDialog::Mode::Add);
-        if (!edit) Option(dialog, "optItem")->setChecked(true);
-        Name(dialog)->end(false);
-        QTest::keyClicks(Name(dialog), "longer and longer");
-        QVERIFY(!WidthAsked(dialog));
+        for (bool edit : {true, false}) {
+            Fixture f;
+            f.loadWideBar();
+            NodeDialog& dialog = f.open(edit ? NodeDialog::Mode::Edit : NodeDialog::Mode::Add);
+            if (!edit) Option(dialog, "optItem")->setChecked(true);
+            Name(dialog)->end(false);
+            QTest::keyClicks(Name(dialog), "longer and longer");
+            QVERIFY2(!WidthAsked(dialog), edit ? "edit" : "item");
+        }
     }
 
     void aNodeWhoseLinkLeadsIntoTheSiteButToNoPageIsMarkedUntilThePageIsThere() {
@@ -428,11 +364,11 @@ private slots:
         site.write("index.html", "<p>home</p>");
         f.ws.status.siteRoot = site.path();
         f.ws.status.siteUrl = "www.site.org ";
-        f.showPanel("A\r\n1\r\nwww.site.org/index.html\r\nx\r\n2\r\nwww.site.org/x.html\r\n"
-                    "B\r\n1\r\nwww.other.org/x.html\r\n");
+        // Which links lead nowhere is the core's to decide; here the rows show it and follow a reload.
+        f.showPanel("A\r\n1\r\nwww.site.org/index.html\r\nx\r\n2\r\nwww.site.org/x.html\r\n");
         auto marked = [&](const char* label) { return !f.row(label)->toolTip(0).isEmpty(); };
         QVERIFY(marked("x"));
-        QVERIFY(!marked("A") && !marked("B"));
+        QVERIFY(!marked("A"));
         site.write("x.html", "<p>x</p>");
         f.panel->reload();
         QVERIFY(!marked("x"));

@@ -11,8 +11,7 @@
 #include "widget_tests.h"
 #include "app/startup.h"
 #include "app/site_operation.h"
-#include "app/workspace.h"
-#include "support/temp_folder.h"
+#include "support/scratch_workspace.h"
 #include "ui/main_window.h"
 #include "ui/progress_bar_widget.h"
 #include "ui/progress_window.h"
@@ -26,21 +25,18 @@ const char* const kPage = "<html><head><title>Page</title></head><body><p>The te
 
 // Three pages under the stored boilerplate, in expert mode, committed with
 // the BoilerPlate, Menu, Keywords and Description options.
-struct Site {
+struct Site : wk::test::ScratchWorkspace {
     Site() {
         for (const char* name : {"a.htm", "b.htm", "c.htm"}) site.write(name, kPage);
-        app.write("boilerplate.sgt", "www.acme.com\r\nAcme Ltd\r\nWeb Team\r\nAcme 2005\r\n" + site.path() + "\r\n");
-        app.write("Options.abn", "11110\r\n");
-        app.write("expert.sgt", "1\r\n");
+        folder.write("boilerplate.sgt", "www.acme.com\r\nAcme Ltd\r\nWeb Team\r\nAcme 2005\r\n" + site.path() + "\r\n");
+        folder.write("Options.abn", "11110\r\n");
+        folder.write("expert.sgt", "1\r\n");
         wk::LoadSettings(ws);
     }
     ~Site() {
         for (const auto& backup : wk::test::BackupsBeside(site)) std::filesystem::remove_all(backup);
     }
-    wk::test::TempFolder app;
     wk::test::TempFolder site;
-    wk::ScriptedPrompt prompt;
-    wk::Workspace ws{app.path(), prompt};
 };
 
 template <typename T = QPushButton>
@@ -117,36 +113,30 @@ private slots:
         QVERIFY(!Find(window, "cmdGo")->isEnabled());
     }
 
-    void aBarFillsItsShareAndItsTextTurnsWhiteInside_data() {
-        QTest::addColumn<double>("fraction");
-        QTest::addColumn<double>("filled");
-        QTest::newRow("half") << 0.5 << 0.5;
-        QTest::newRow("nothing done") << 0.0 << 0.0;
-        QTest::newRow("more than the reference") << 1.5 << 1.0;
-    }
+    // Half done, nothing done, and more than the reference (filled to the end).
     void aBarFillsItsShareAndItsTextTurnsWhiteInside() {
-        QFETCH(double, fraction);
-        QFETCH(double, filled);
-        const QColor green(0, 133, 0), white(Qt::white);
-        wk::ui::ProgressBarWidget bar;
-        bar.resize(400, 30);
-        bar.showBar({1, fraction, std::string(24, 'M'), {0, 133, 0}, wk::kWhite});
-        const QImage image = bar.grab().toImage();
-        const QRect inner = bar.contentsRect();
-        const int edge = inner.left() + static_cast<int>(inner.width() * filled);
-        // The row above the text: the bar colour up to the edge, then the background.
-        for (int x : {inner.left() + 2, edge - 2, edge + 2, inner.right() - 2})
-            if (inner.contains(x, inner.top()))
-                QCOMPARE(image.pixelColor(x, inner.top() + 1), x < edge ? green : white);
-        // Along the text's middle: white strokes inside the filled part, bar-coloured ones beyond it.
-        bool whiteInside = false, colouredOutside = false;
-        for (int x = inner.left(); x <= inner.right(); ++x) {
-            const QColor pixel = image.pixelColor(x, inner.center().y());
-            if (x < edge - 1) whiteInside = whiteInside || pixel == white;
-            if (x > edge) colouredOutside = colouredOutside || pixel == green;
+        for (const auto& [fraction, filled] : {std::pair(0.5, 0.5), {0.0, 0.0}, {1.5, 1.0}}) {
+            const QColor green(0, 133, 0), white(Qt::white);
+            wk::ui::ProgressBarWidget bar;
+            bar.resize(400, 30);
+            bar.showBar({1, fraction, std::string(24, 'M'), {0, 133, 0}, wk::kWhite});
+            const QImage image = bar.grab().toImage();
+            const QRect inner = bar.contentsRect();
+            const int edge = inner.left() + static_cast<int>(inner.width() * filled);
+            // The row above the text: the bar colour up to the edge, then the background.
+            for (int x : {inner.left() + 2, edge - 2, edge + 2, inner.right() - 2})
+                if (inner.contains(x, inner.top()))
+                    QCOMPARE(image.pixelColor(x, inner.top() + 1), x < edge ? green : white);
+            // Along the text's middle: white strokes inside the filled part, bar-coloured ones beyond it.
+            bool whiteInside = false, colouredOutside = false;
+            for (int x = inner.left(); x <= inner.right(); ++x) {
+                const QColor pixel = image.pixelColor(x, inner.center().y());
+                if (x < edge - 1) whiteInside = whiteInside || pixel == white;
+                if (x > edge) colouredOutside = colouredOutside || pixel == green;
+            }
+            QCOMPARE(whiteInside, filled > 0);
+            QCOMPARE(colouredOutside, filled < 1);
         }
-        QCOMPARE(whiteInside, filled > 0);
-        QCOMPARE(colouredOutside, filled < 1);
     }
 
     void theRemovalAsksFirstAndNoOpensNothing() {

@@ -6,17 +6,15 @@
 #include "ground/file_routines.h"
 #include "ground/file_system.h"
 #include "ground/text.h"
-#include "markup/menu_removal.h"
-#include "markup/page_commit.h"
 #include "site/backup.h"
 #include "site/leftovers.h"
 #include "site/site_lock.h"
-#include "site/staged_writes.h"
 
 namespace wk {
+
 namespace {
 
-std::string Analyse(SiteRun& run, SitePass selecting) {
+std::string AnalyseFiles(SiteRun& run, SitePass selecting) {
     return WalkSiteFolder(run.root, selecting, run.pattern, [&](const SiteFile& file) {
         CountFile(run.figures, file.size);
         run.view.showFigures(run.figures);
@@ -24,7 +22,16 @@ std::string Analyse(SiteRun& run, SitePass selecting) {
     });
 }
 
+std::string AnalyseMarkup(SiteRun& run) { return AnalyseFiles(run, SitePass::AnalyseMarkup); }
+
 }  // namespace
+
+void AnalyseListed(SiteRun& run, const std::vector<SiteFile>& files) {
+    for (const SiteFile& file : files) {
+        CountFile(run.figures, file.size);
+        run.view.showFigures(run.figures);
+    }
+}
 
 std::string RunSteps(SiteRun& run, std::initializer_list<SiteStep> steps) {
     std::string stop;
@@ -33,8 +40,8 @@ std::string RunSteps(SiteRun& run, std::initializer_list<SiteStep> steps) {
     return stop;
 }
 
-std::string AnalyseSite(SiteRun& run) { return Analyse(run, SitePass::AnalyseSite); }
-std::string AnalyseLinkPages(SiteRun& run) { return Analyse(run, SitePass::Links); }
+std::string AnalyseSite(SiteRun& run) { return AnalyseFiles(run, SitePass::AnalyseSite); }
+std::string AnalyseLinkPages(SiteRun& run) { return AnalyseFiles(run, SitePass::Links); }
 
 std::string BackUpInto(SiteRun& run, std::string& backupFolder) {
     if (run.options.dryRun) return {};
@@ -63,6 +70,8 @@ std::string BackUpInto(SiteRun& run, std::string& backupFolder) {
     return {};
 }
 
+std::string BackUpSite(SiteRun& run) { return BackUpInto(run, run.summary.backupFolder); }
+
 // Between the backup and the analysis of the pages, so that analysis is the
 // reference of the removal's or upgrade's progress, and its time remaining
 // is estimated from the pages' own pace.
@@ -76,11 +85,6 @@ std::string ClearFigures(SiteRun& run) {
 
 namespace {
 
-std::string AnalyseMarkup(SiteRun& run) { return Analyse(run, SitePass::AnalyseMarkup); }
-// The removal also strips every .shtml page: measured against the markup
-// alone, its bar would pass 100% long before the end.
-std::string AnalysePagesToStrip(SiteRun& run) { return Analyse(run, SitePass::RemoveMenus); }
-
 std::string WeighPages(SiteRun& run) {
     return WalkSiteFolder(run.root, SitePass::WeighPages, run.pattern, [&](const SiteFile& file) {
         run.processedBytes += file.size;
@@ -88,63 +92,15 @@ std::string WeighPages(SiteRun& run) {
     });
 }
 
-std::string BackUpSite(SiteRun& run) { return BackUpInto(run, run.summary.backupFolder); }
-
-// The menu's own files go before the pages are stripped. Failures are
-// passed over: a missing folder, or a subfolder that keeps it.
-std::string DeleteMenuFolder(SiteRun& run) {
-    if (run.options.dryRun) return {};
-    FileSystem& fs = ActiveFileSystem();
-    const std::string folder = run.root + kMenuFolderName + kSeparator;
-    std::vector<FolderEntry> entries;
-    std::string error;
-    if (!fs.list(folder, entries, error)) return {};
-    for (const FolderEntry& entry : entries)
-        if (entry.kind != FolderEntry::Kind::Folder) fs.remove(folder + entry.name);
-    fs.removeFolder(folder);
-    return {};
-}
-
-std::string HowStripped(const MenuRemoval& removed) {
-    if (removed.includes && removed.imports) return "include removed, style import removed";
-    return removed.includes ? "include removed" : "style import removed";
-}
-
-// Only a page that holds the include or the import is written, with exactly
-// the bytes that are left.
-std::string RemoveMenus(SiteRun& run) {
-    StagedWrites writes;
-    std::string stop = WalkSiteFolder(run.root, SitePass::RemoveMenus, run.pattern, [&](const SiteFile& file) {
-        run.count(file);
-        std::optional<std::string> page = ActiveFileSystem().read(file.path());
-        std::string error;
-        if (!page) {
-            run.skipped(file, "cannot be read");
-        } else if (const MenuRemoval removed = RemoveMenuFromPage(*page); !removed.any()) {
-        } else if (run.options.dryRun) {
-            run.changed(file, HowStripped(removed));
-        } else {
-            error = writes.write(file.path(), *page, file.path(), [&run, file, removed] {
-                run.changed(file, HowStripped(removed));
-                return std::string{};
-            });
-        }
-        run.showBar(SitePass::RemoveMenus);
-        return error;
-    });
-    std::string committed = writes.commit();
-    return stop.empty() ? committed : stop;
-}
-
 // The operations that change the site, or write beside it, hold its lock.
 bool ChangesSite(int code) { return code != kWeighPages && code != kAnalyseSite && code != kAnalyseMarkup; }
 
 const std::vector<SiteStep>& StepsOf(int code) {
     static const std::vector<SiteStep> steps[] = {
-        {AnalyseSite, BackUpSite, ClearFigures, DeleteMenuFolder, AnalysePagesToStrip, RemoveMenus},
+        {AnalyseSite, RemoveAllMenus},
         {WeighPages},
         {AnalyseSite, BackUpSite},
-        {AnalyseSite, BackUpSite, ClearFigures, AnalyseMarkup, UpgradePages, OfferLinkUpdate},
+        {AnalyseSite, UpgradeSite, OfferLinkUpdate},
         {AnalyseSite},
         {AnalyseMarkup},
         {AnalyseSite, BackUpForLinks, ClearFigures, AnalyseLinkPages, RelinkPages},

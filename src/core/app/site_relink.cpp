@@ -3,6 +3,7 @@
 // Only the file name within the link changes, and no other byte of a page.
 #include <algorithm>
 #include <functional>
+#include <limits>
 
 #include "app/commands_menu.h"
 #include "app/commit.h"
@@ -10,6 +11,7 @@
 #include "app/settings.h"
 #include "app/site_run.h"
 #include "ground/file_system.h"
+#include "ground/ordered_work.h"
 #include "markup/page_commit.h"
 #include "menu/menu_file.h"
 #include "site/staged_writes.h"
@@ -26,20 +28,44 @@ namespace {
 using PageLinksAction =
     std::function<std::string(const SiteFile&, const std::string& page, const std::vector<JudgedLink>& renamed)>;
 
-// Hands each page that can be read to action with its links to renamed
-// pages; a page that cannot be read is handed to unread.
-std::string WalkRenamedLinks(SiteRun& run, const LinkSite& site, const PageLinksAction& action,
+// A page read and its links to renamed pages found, on any core.
+struct PageLinks {
+    bool read = false;
+    std::string page;  // its text, kept only when asked for and it has such links
+    std::vector<JudgedLink> renamed;
+};
+
+// Pages whose links are judged ahead of the one handled, by their size, when
+// their texts are kept; without them, what is held is small.
+constexpr std::uint64_t kJudgedAheadBytes = 32u << 20;
+
+enum class PageText { Kept, Dropped };
+
+// Hands each page that can be read to action, in the walk's order, with its
+// links to renamed pages (and, when kept, its text if it has any); a page
+// that cannot be read is handed to unread. The pages are read and judged on
+// every core.
+std::string WalkRenamedLinks(SiteRun& run, const LinkSite& site, PageText text, const PageLinksAction& action,
                              const std::function<void(const SiteFile&)>& unread) {
-    return WalkSiteFolder(run.root, SitePass::Links, run.pattern, [&](const SiteFile& file) {
-        const std::optional<std::string> page = ActiveFileSystem().read(file.path());
-        if (!page) {
-            unread(file);
-            return std::string{};
-        }
-        std::vector<JudgedLink> links = JudgePageLinks(*page, PageFolder(site, file), site.address, site.files);
-        std::erase_if(links, [](const JudgedLink& link) { return !link.verdict.renamed; });
-        return action(file, *page, links);
-    });
+    std::vector<SiteFile> pages;
+    std::string stop = ListSiteFolder(run.root, SitePass::Links, run.pattern, pages);
+    if (!stop.empty()) return stop;
+    OrderedWork<PageLinks> judging(SizesOf(pages), [&](std::size_t i) {
+        PageLinks links;
+        std::optional<std::string> page = ActiveFileSystem().read(pages[i].path());
+        if (!page) return links;
+        links.read = true;
+        links.renamed = JudgePageLinks(*page, PageFolder(site, pages[i]), site.address, site.files);
+        std::erase_if(links.renamed, [](const JudgedLink& link) { return !link.verdict.renamed; });
+        if (text == PageText::Kept && !links.renamed.empty()) links.page = std::move(*page);
+        return links;
+    }, text == PageText::Kept ? kJudgedAheadBytes : std::numeric_limits<std::uint64_t>::max());
+    for (std::size_t i = 0; i < pages.size() && stop.empty(); ++i) {
+        const PageLinks links = judging.take(i);
+        if (links.read) stop = action(pages[i], links.page, links.renamed);
+        else unread(pages[i]);
+    }
+    return stop;
 }
 
 // The menu's links to renamed pages, numbered in display order.
@@ -60,7 +86,7 @@ std::string CountRenamedLinks(SiteRun& run, std::size_t& count) {
     if (std::string error = ReadLinkSite(run.ws, site); !error.empty()) return error;
     count = RenamedMenuLinks(run.ws, site).size();
     return WalkRenamedLinks(
-        run, site,
+        run, site, PageText::Dropped,
         [&](const SiteFile&, const std::string&, const std::vector<JudgedLink>& renamed) {
             count += renamed.size();
             return std::string{};
@@ -103,7 +129,7 @@ std::string RelinkPages(SiteRun& run) {
     if (std::string error = ReadLinkSite(run.ws, site); !error.empty()) return error;
     StagedWrites writes;
     const std::string stop = WalkRenamedLinks(
-        run, site,
+        run, site, PageText::Kept,
         [&](const SiteFile& file, const std::string& page, const std::vector<JudgedLink>& renamed) {
             run.count(file);
             std::vector<LinkChange> changes;

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "app/site_operation.h"
 #include "site/site_walk.h"
@@ -56,13 +57,20 @@ std::string RunSteps(SiteRun& run, std::initializer_list<SiteStep> steps);
 // figures, showing them after each.
 std::string AnalyseSite(SiteRun& run);
 std::string AnalyseLinkPages(SiteRun& run);
-// Backs every file of the site up into a fresh folder beside it, named in backupFolder.
+// The same for files a pass has listed already, as the reference of its progress.
+void AnalyseListed(SiteRun& run, const std::vector<SiteFile>& files);
+// Backs every file of the site up into a fresh folder beside it, named in
+// backupFolder, or in the summary.
 std::string BackUpInto(SiteRun& run, std::string& backupFolder);
+std::string BackUpSite(SiteRun& run);
 // Restarts the counters, so the next analysis is what the next pass is measured against.
 std::string ClearFigures(SiteRun& run);
 
-// The Upgrade pass: every selected page committed as the Commit button does.
-std::string UpgradePages(SiteRun& run);
+// The backup, the menu folder's files deleted, then the include and the
+// style import taken out of every page.
+std::string RemoveAllMenus(SiteRun& run);
+// The backup, then every selected page committed as the Commit button does.
+std::string UpgradeSite(SiteRun& run);
 // After an upgrade: asks whether to update the links to the pages it
 // renamed, when there are any, and does so after a backup of its own.
 std::string OfferLinkUpdate(SiteRun& run);

@@ -1,11 +1,9 @@
 // The Upgrade pass: each selected page committed as the Commit button does,
 // the pages worked out on every core, the menu's two files written once for
 // the whole pass.
-#include <algorithm>
-#include <deque>
-#include <future>
+#include <optional>
 #include <set>
-#include <thread>
+#include <vector>
 
 #include "app/commands_menu.h"
 #include "app/commit.h"
@@ -14,6 +12,7 @@
 #include "app/site_run.h"
 #include "ground/file_routines.h"
 #include "ground/file_system.h"
+#include "ground/ordered_work.h"
 #include "ground/text.h"
 #include "markup/scan.h"
 #include "menu/menu_file.h"
@@ -26,8 +25,9 @@ namespace {
 // One page's upgrade worked out in memory: what the commit writes, and how
 // the page changes. Pure, so pages are worked out side by side.
 struct PlannedPage {
-    CommittedPage committed;
-    bool unchanged = false;  // same name, same text: nothing to write
+    CommittedPage committed;  // its text left out: the bytes hold it
+    bool unchanged = false;   // same name, same text: nothing to write
+    std::string bytes;        // the file to write, when it changed
     std::string how;
 };
 
@@ -61,80 +61,107 @@ PlannedPage PlanUpgrade(const std::string& page, const std::string& name, Commit
     PlannedPage planned;
     planned.committed = CommitPageText(page, name, settings);
     planned.unchanged = planned.committed.name == name && planned.committed.text == page;
+    if (!planned.unchanged) planned.bytes = PageFileBytes(planned.committed.text);
+    planned.committed.text = {};
     planned.how = HowChanged(name, planned.committed, settings);
     return planned;
 }
 
-// Loading the page reads its category, and asks once for a page without one.
-std::string PageCategory(SiteRun& run, const std::string& page) {
-    std::string category = ReadMetaContent(page, "category");
-    if (category.empty() && !run.options.dryRun)
-        category = run.ws.prompt->inputBox("Empty Category", "This page has no category. Please enter the category:")
-                       .value_or(std::string{});
-    return TrimSpaces(category);
+// A page of the pass as a worker leaves it: unread, waiting for the category
+// the user is to be asked for, or planned.
+struct PageWork {
+    bool read = false;
+    std::string page;  // kept only while its category is still to be asked
+    std::optional<PlannedPage> planned;
+};
+
+// Reads the page and plans its upgrade, unless it has no category to read
+// and the user must be asked for one (mayAsk): questions are asked in the
+// pages' order, when the pass reaches the page.
+PageWork WorkOut(const SiteFile& file, CommitSettings settings, ProposalMethod method, bool mayAsk) {
+    PageWork work;
+    std::optional<std::string> page = ReadPageFile(file.path());
+    if (!page) return work;
+    work.read = true;
+    if (settings.options[kOptCategory]) {
+        settings.category = ReadMetaContent(*page, "category");
+        if (settings.category.empty() && mayAsk) {
+            work.page = std::move(*page);
+            return work;
+        }
+        settings.category = TrimSpaces(settings.category);
+    }
+    work.planned = PlanUpgrade(*page, file.name, std::move(settings), method);
+    return work;
 }
+
+// Pages planned ahead of the one being written, by their size: enough to keep
+// every core busy through the backup, few enough for a small memory.
+constexpr std::uint64_t kPlannedAheadBytes = 16u << 20;
 
 class Upgrade {
 public:
-    explicit Upgrade(SiteRun& run) : run_(run), settings_(CommitSettingsOf(run.ws)) {}
+    // Starts working the pages out, on every core.
+    Upgrade(SiteRun& run, std::vector<SiteFile> pages)
+        : run_(run),
+          settings_(CommitSettingsOf(run.ws)),
+          method_(run.ws.options.proposals),
+          pages_(std::move(pages)),
+          work_(SizesOf(pages_), [this, mayAsk = !run.options.dryRun](std::size_t i) {
+              return WorkOut(pages_[i], settings_, method_, mayAsk);
+          }, kPlannedAheadBytes) {}
 
     // The style sheet and include file go first, once; the include file again
     // at the end when pages moved, so the live menu links their new names.
+    // The pages are finished in the walk's order, so the questions, the names
+    // taken, the summary and the writes come out as one page at a time would
+    // give them.
     std::string run() {
         if (!run_.options.dryRun)
             for (const MenuFile& file : MenuFiles(settings_))
                 if (WriteOutcome w = WriteWholeFile(MenuFolder(run_.ws), file.name, file.text); !w) return w.error;
-        std::string stop = WalkSiteFolder(run_.root, SitePass::Upgrade, run_.pattern,
-                                          [&](const SiteFile& file) { return start(file); });
-        while (!inWork_.empty() && stop.empty()) stop = finishOldest();
-        inWork_.clear();  // after a failure: waits for the pages still being worked out, and drops them
+        std::string stop;
+        for (std::size_t i = 0; i < pages_.size() && stop.empty(); ++i) stop = finishPage(pages_[i], work_.take(i));
         const std::string committed = writes_.commit();
         const std::string finished = finish();
         if (!stop.empty()) return stop;
         return committed.empty() ? finished : committed;
     }
 
-private:
-    // A page read, its category asked, and its upgrade being worked out on
-    // another core; none when it could not be read.
-    struct PageInWork {
-        SiteFile file;
-        std::optional<std::future<PlannedPage>> plan;
-    };
+    const std::vector<SiteFile>& pages() const { return pages_; }
 
+private:
     SiteRun& run_;
-    CommitSettings settings_;
+    const CommitSettings settings_;
+    const ProposalMethod method_;
+    const std::vector<SiteFile> pages_;
     StagedWrites writes_;
     std::set<std::string> claimed_;  // the names pages took in this pass, written or (in a dry run) not
     bool relinked_ = false;
     std::string movedCurrentPage_;
-    // Pages are worked out side by side, one a core, and finished in the
-    // walk's order, so the questions, the names taken, the summary and the
-    // writes come out as one page at a time would give them.
-    std::deque<PageInWork> inWork_;
-    const std::size_t cores_ = std::max(1u, std::thread::hardware_concurrency());
+    // Last, so the workers stop before what they read goes.
+    OrderedWork<PageWork> work_;
 
-    std::string start(const SiteFile& file) {
-        PageInWork work{file, std::nullopt};
-        if (std::optional<std::string> page = ReadPageFile(file.path())) {
-            CommitSettings settings = settings_;
-            if (settings.options[kOptCategory]) settings.category = PageCategory(run_, *page);
-            work.plan = std::async(std::launch::async, PlanUpgrade, std::move(*page), file.name, std::move(settings),
-                                   run_.ws.options.proposals);
-        }
-        inWork_.push_back(std::move(work));
-        return inWork_.size() > cores_ ? finishOldest() : std::string{};
-    }
-
-    std::string finishOldest() {
-        PageInWork work = std::move(inWork_.front());
-        inWork_.pop_front();
-        run_.count(work.file);
+    std::string finishPage(const SiteFile& file, PageWork work) {
+        run_.count(file);
         std::string error;
-        if (work.plan) error = place(work.file, work.plan->get());
-        else run_.skipped(work.file, "cannot be read");
+        if (!work.read) {
+            run_.skipped(file, "cannot be read");
+        } else {
+            if (!work.planned) work.planned = PlanWithCategoryAsked(file, work.page);
+            error = place(file, std::move(*work.planned));
+        }
         run_.showBar(SitePass::Upgrade);
         return error;
+    }
+
+    // Loading a page without a category asks for one.
+    PlannedPage PlanWithCategoryAsked(const SiteFile& file, const std::string& page) {
+        CommitSettings settings = settings_;
+        settings.category = TrimSpaces(
+            run_.ws.prompt->inputBox("Empty Category", "This page has no category. Please enter the category:")
+                .value_or(std::string{}));
+        return PlanUpgrade(page, file.name, std::move(settings), method_);
     }
 
     std::string place(const SiteFile& file, PlannedPage planned) {
@@ -155,7 +182,7 @@ private:
         // between leaves the page in both forms, never in neither, nor
         // upgraded under its old name. (Deleting costs more than a rename.)
         const bool moves = settings_.options[kOptMenu] && OldFileGoes(file.path(), newPath);
-        return writes_.write(newPath, PageFileBytes(planned.committed.text), file.path(),
+        return writes_.write(newPath, planned.bytes, file.path(),
                              [this, file, moves, name = planned.committed.name, how = std::move(planned.how)] {
                                  return placed(file, moves, name, how);
                              });
@@ -186,6 +213,16 @@ private:
 
 }  // namespace
 
-std::string UpgradePages(SiteRun& run) { return Upgrade(run).run(); }
+std::string UpgradeSite(SiteRun& run) {
+    std::vector<SiteFile> pages;
+    std::string stop = ListSiteFolder(run.root, SitePass::Upgrade, run.pattern, pages);
+    if (!stop.empty()) return stop;
+    // The pages are worked out while the site is backed up; none is written
+    // before the backup is whole.
+    Upgrade upgrade(run, std::move(pages));
+    if (stop = RunSteps(run, {BackUpSite, ClearFigures}); !stop.empty()) return stop;
+    AnalyseListed(run, upgrade.pages());
+    return upgrade.run();
+}
 
 }  // namespace wk

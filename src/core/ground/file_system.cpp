@@ -178,12 +178,6 @@ bool DiskFileSystem::sameFile(const std::string& a, const std::string& b) {
            first.st_ino == second.st_ino;
 }
 
-std::optional<std::uint64_t> DiskFileSystem::size(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-    return static_cast<std::uint64_t>(st.st_size);
-}
-
 namespace {
 
 // Copies the open file in to out: the kernel copies without a trip through
@@ -223,8 +217,26 @@ bool FromOpenFile(const std::string& from, std::string& error, Copy copy) {
 
 bool DiskFileSystem::copyFile(const std::string& from, const std::string& to, std::string& error) {
     return FromOpenFile(from, error, [&](int in) {
-        return ReplaceThroughTemporary(to, from, Flush::Later, error,
-                                       [&](int out) { return CopyBytes(in, out, from, to); });
+        struct stat source {};
+        const int out =
+            ::fstat(in, &source) == 0 ? ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600) : -1;
+        if (out < 0) {
+            error = SystemError("Cannot create", to);
+            return false;
+        }
+        ::fchmod(out, source.st_mode & 07777);
+        // Only a group the user belongs to can be set; otherwise the copy keeps its own.
+        const int grouped = ::fchown(out, static_cast<uid_t>(-1), source.st_gid);
+        static_cast<void>(grouped);
+        std::string failed = CopyBytes(in, out, from, to);
+        struct stat copied {};
+        if (failed.empty() && (::fstat(out, &copied) != 0 || ::fstat(in, &source) != 0 || copied.st_size != source.st_size))
+            failed = "The copy " + to + " does not have the size of " + from;
+        if (::close(out) != 0 && failed.empty()) failed = SystemError("Cannot write", to);
+        if (failed.empty()) return true;
+        error = failed;
+        ::unlink(to.c_str());
+        return false;
     });
 }
 

@@ -70,10 +70,10 @@ public:
     virtual bool isFile(const std::string& path) = 0;
     // Both paths name one file (a second name, or letter case on a disk that ignores it).
     virtual bool sameFile(const std::string& a, const std::string& b) = 0;
-    virtual std::optional<std::uint64_t> size(const std::string& path) = 0;
-    // Copies the file through a temporary file renamed into place, keeping its
-    // permission bits, without holding it in memory. Not flushed: flush does
-    // that once for a whole backup.
+    // Copies the file to a new file (never over one), keeping its permission
+    // bits, without holding it in memory, and checks the copy has its size.
+    // Not flushed: flush does that once for a whole backup, whose folder is
+    // named a backup only then.
     virtual bool copyFile(const std::string& from, const std::string& to, std::string& error) = 0;
     // The first half of a copy made durable together with others, as
     // writeTemporary is of a write: from's bytes go to a new temporary file
@@ -110,7 +110,6 @@ public:
     bool isFolder(const std::string& path) override;
     bool isFile(const std::string& path) override;
     bool sameFile(const std::string& a, const std::string& b) override;
-    std::optional<std::uint64_t> size(const std::string& path) override;
     bool copyFile(const std::string& from, const std::string& to, std::string& error) override;
     bool copyToTemporary(const std::string& from, const std::string& path, std::string& temporary,
                          std::string& error) override;

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <set>
 #include <vector>
 
 #include "ground/text.h"
+#include "markup/scan.h"
 
 namespace wk {
 namespace {
@@ -77,6 +79,12 @@ std::vector<Site> FindSites(std::string_view page, const Cleanup& cleanup) {
         }
     }
     return sites;
+}
+
+// Whether the text holds the fixed text with a space on the side of its run.
+bool HoldsSite(std::string_view text, const Cleanup& cleanup) {
+    const std::string spaced = cleanup.runAfter ? std::string(cleanup.fixed) + ' ' : ' ' + std::string(cleanup.fixed);
+    return FindNoCase(text, spaced) != std::string_view::npos;
 }
 
 // Maximum of the run lengths over a range of sites.
@@ -181,7 +189,6 @@ std::size_t PassCount(std::string_view page, const std::vector<Site>& sites, con
 
 std::string ApplyPasses(std::string_view page, const Cleanup& cleanup, std::string_view replacement,
                         const std::vector<Site>& sites, std::size_t passes) {
-    if (passes == 0) return std::string(page);
     std::string out;
     out.reserve(page.size());
     std::size_t copied = 0;
@@ -203,11 +210,16 @@ std::string ApplyPasses(std::string_view page, const Cleanup& cleanup, std::stri
 
 std::string CleanHeadSpacing(std::string_view page) {
     std::string text(page);
+    std::optional<TagContent> head = FindTagContent(text, "head");
     for (const Cleanup& cleanup : kCleanups) {
+        // The first pass runs only when the head's content holds a site, and
+        // most heads hold none: those pages are settled by searching their
+        // head alone, without a scan of the whole page.
+        if (!head || !HoldsSite(std::string_view(text).substr(head->start, head->end - head->start), cleanup)) continue;
         const std::vector<Site> sites = FindSites(text, cleanup);
-        if (sites.empty()) continue;
         const std::size_t passes = PassCount(text, sites, FindHeadTags(text, cleanup));
         text = ApplyPasses(text, cleanup, AsciiLowerCase(cleanup.fixed), sites, passes);
+        head = FindTagContent(text, "head");
     }
     return text;
 }

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <optional>
 
 #include "ground/text.h"
@@ -7,6 +8,12 @@ namespace wk {
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
+constexpr std::string_view kMeta = "<meta";  // how every tag the writer looks for begins
+constexpr std::string_view kHttpEquiv = "<meta http-equiv=";
+
+bool StartsAt(std::string_view page, std::size_t at, std::string_view start) {
+    return EqualsNoCase(page.substr(at, start.size()), start);
+}
 
 std::string MetaTagStart(std::string_view name) { return "<meta name=\"" + std::string(name) + "\" content="; }
 
@@ -77,30 +84,71 @@ std::string ReadMetaContent(std::string_view page, std::string_view name) {
     return std::string(page.substr(value->valueStart, value->valueEnd - value->valueStart));
 }
 
-void WriteMetaTag(std::string& page, std::string_view name, std::string_view value) {
-    // The page is searched for the tag once, whether it is there or not.
+MetaTagWriter::MetaTagWriter(std::string& page) : page_(page) {}
+
+void MetaTagWriter::write(std::string_view name, std::string_view value) {
+    if (!indexed_) {
+        add(0, page_.size());
+        indexed_ = true;
+    }
     const std::string start = MetaTagStart(name);
-    if (const std::size_t tag = FindNoCase(page, start); tag != std::string::npos) {
+    if (const std::size_t tag = first(start); tag != std::string::npos) {
         // A matching tag that never ends is left alone rather than guessed at or doubled.
-        const auto found = MetaValueAt(page, tag + start.size());
+        const auto found = MetaValueAt(page_, tag + start.size());
         if (!found) return;
         if (found->wellQuoted)
-            page.replace(found->valueStart, found->valueEnd - found->valueStart, EscapeValue(value));
+            replace(found->valueStart, found->valueEnd - found->valueStart, EscapeValue(value));
         else
-            page.replace(found->rawStart, found->rawEnd - found->rawStart, "\"" + EscapeValue(value) + "\"");
+            replace(found->rawStart, found->rawEnd - found->rawStart, "\"" + EscapeValue(value) + "\"");
         return;
     }
     const std::string tag = std::string(kLineBreak) + NewMetaTag(name, value);
-    const std::size_t httpEquiv = FindLastNoCase(page, "<meta http-equiv=");
-    if (httpEquiv != std::string::npos) {
-        if (const std::size_t end = page.find('>', httpEquiv); end != std::string::npos) {
-            page.insert(end + 1, tag);
+    if (const std::size_t httpEquiv = last(kHttpEquiv); httpEquiv != std::string::npos) {
+        if (const std::size_t end = page_.find('>', httpEquiv); end != std::string::npos) {
+            replace(end + 1, 0, tag);
             return;
         }
     }
-    const std::size_t head = FindNoCase(page, "<head>");
+    const std::size_t head = FindNoCase(page_, "<head>");
     if (head == std::string::npos) return;
-    page.replace(head, 6, "<head>" + tag);
+    replace(head, 6, "<head>" + tag);
+}
+
+std::size_t MetaTagWriter::first(std::string_view start) const {
+    const auto begins = [&](std::size_t at) { return StartsAt(page_, at, start); };
+    const auto found = std::find_if(metas_.begin(), metas_.end(), begins);
+    return found == metas_.end() ? std::string::npos : *found;
+}
+
+std::size_t MetaTagWriter::last(std::string_view start) const {
+    const auto begins = [&](std::size_t at) { return StartsAt(page_, at, start); };
+    const auto found = std::find_if(metas_.rbegin(), metas_.rend(), begins);
+    return found == metas_.rend() ? std::string::npos : *found;
+}
+
+void MetaTagWriter::replace(std::size_t at, std::size_t length, std::string_view text) {
+    page_.replace(at, length, text);
+    // A "<meta" begun up to four bytes before the edit may have changed, so
+    // those from there to the edit's end are found again; the later ones move
+    // with the text behind the edit.
+    const std::size_t from = at < kMeta.size() - 1 ? 0 : at - (kMeta.size() - 1);
+    const auto touched = std::lower_bound(metas_.begin(), metas_.end(), from);
+    const auto behind = std::lower_bound(touched, metas_.end(), at + length);
+    for (auto moved = behind; moved != metas_.end(); ++moved) *moved = *moved - length + text.size();
+    metas_.erase(touched, behind);
+    add(from, at + text.size());
+}
+
+void MetaTagWriter::add(std::size_t from, std::size_t to) {
+    const std::string_view page = std::string_view(page_).substr(0, to + kMeta.size() - 1);
+    auto place = std::lower_bound(metas_.begin(), metas_.end(), from);
+    for (std::size_t at = FindNoCase(page, kMeta, from); at != std::string_view::npos;
+         at = FindNoCase(page, kMeta, at + 1))
+        place = metas_.insert(place, at) + 1;
+}
+
+void WriteMetaTag(std::string& page, std::string_view name, std::string_view value) {
+    MetaTagWriter(page).write(name, value);
 }
 
 }  // namespace wk

@@ -9,6 +9,9 @@ namespace {
 constexpr std::size_t npos = std::string::npos;
 
 bool Contains(const std::string& page, std::string_view text) { return FindNoCase(page, text) != npos; }
+// The same for the page's closing tags, which usually stand at its end, where
+// a search from the back finds them at once.
+bool ContainsClosing(const std::string& page, std::string_view text) { return FindLastNoCase(page, text) != npos; }
 
 // Replaces the occurrence found at (with or without regard to letter case),
 // if any, by text as written.
@@ -50,8 +53,8 @@ void AddHeadClosing(std::string& page) {
 void AddSkeletonTags(std::string& page) {
     if (!Contains(page, "<head")) ReplaceFirst(page, page.find("<html>"), 6, "<html><head>");
     if (!Contains(page, "<body")) ReplaceFirst(page, page.find("</head>"), 7, "</head><body>");
-    if (!Contains(page, "</html>")) page.append("</html>");
-    if (!Contains(page, "</body>")) ReplaceFirst(page, page.find("</html>"), 7, "</body></html>");
+    if (!ContainsClosing(page, "</html>")) page.append("</html>");
+    if (!ContainsClosing(page, "</body>")) ReplaceFirst(page, page.find("</html>"), 7, "</body></html>");
 }
 
 }  // namespace

@@ -19,18 +19,21 @@ CommittedPage CommitPageText(std::string_view page, const std::string& fileName,
     committed.text = NormalisePage(page);
     std::string& text = committed.text;
     if (on[kOptBoilerplate]) {
-        WriteMetaTag(text, "company", settings.organisation);
-        WriteMetaTag(text, "author", settings.author);
-        WriteMetaTag(text, "copyright", settings.copyright);
+        MetaTagWriter boilerplate(text);
+        boilerplate.write("company", settings.organisation);
+        boilerplate.write("author", settings.author);
+        boilerplate.write("copyright", settings.copyright);
     }
     if (on[kOptMenu]) {
         committed.importAdded = AddStyleImport(text);
         committed.includeAdded = InsertAtAnchor(text, settings.anchor, IncludeDirective());
         committed.menuMissing = FindNoCase(text, IncludeDirective()) == std::string::npos;
     }
-    if (on[kOptKeywords]) WriteMetaTag(text, "keywords", settings.keywords);
-    if (on[kOptDescription]) WriteMetaTag(text, "description", settings.description);
-    if (on[kOptCategory]) WriteMetaTag(text, "category", settings.category);
+    // A second writer: the menu's edits came after the first.
+    MetaTagWriter meta(text);
+    if (on[kOptKeywords]) meta.write("keywords", settings.keywords);
+    if (on[kOptDescription]) meta.write("description", settings.description);
+    if (on[kOptCategory]) meta.write("category", settings.category);
     committed.name = ShtmlName(fileName);
     committed.menuFiles = MenuFiles(settings);
     return committed;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wk {
 
@@ -31,6 +32,29 @@ std::string ReadMetaContent(std::string_view page, std::string_view name);
 // tag added after the last `<meta http-equiv=` tag or after the first bare
 // `<head>`. Double quotes in value are written as "&quot;".
 void WriteMetaTag(std::string& page, std::string_view name, std::string_view value);
+
+// Writes meta tags one after another as WriteMetaTag does, finding the page's
+// "<meta" tags once for all of them and following its own edits, so a run of
+// tags the page lacks costs one pass over the page, not one each. The page
+// must change through the writer alone while it is in use.
+class MetaTagWriter {
+public:
+    explicit MetaTagWriter(std::string& page);
+    void write(std::string_view name, std::string_view value);
+
+private:
+    // The position of the first or last "<meta" tag that begins with start; npos when none does.
+    std::size_t first(std::string_view start) const;
+    std::size_t last(std::string_view start) const;
+    // Replaces length bytes at `at` by text, keeping the positions right.
+    void replace(std::size_t at, std::size_t length, std::string_view text);
+    // Notes the "<meta" tags that begin at positions from up to before `to`.
+    void add(std::size_t from, std::size_t to);
+
+    std::string& page_;
+    bool indexed_ = false;  // the page is searched at the first write
+    std::vector<std::size_t> metas_;  // where the page's "<meta" tags begin, in order
+};
 
 // Inserts block, in place, at the element that anchor names (after its ">",
 // or before its closing tag for an anchor such as "</head>"). Nothing changes

@@ -52,17 +52,23 @@ std::vector<WordEntry> CountWords(std::string_view text) {
 }
 
 std::string KeywordList(std::vector<WordEntry> table) {
-    for (WordEntry& entry : table)
+    // Only the words that score are listed, so only they are sorted, and by
+    // reference: moving the entries themselves costs more than comparing them.
+    std::vector<const WordEntry*> scoring;
+    for (WordEntry& entry : table) {
         entry.score =
             static_cast<int>(std::floor(std::sqrt(static_cast<double>(entry.count)) * WordWeight(entry.word)));
+        if (entry.score > 0) scoring.push_back(&entry);
+    }
     // Highest score first, ties in order of first appearance.
-    std::stable_sort(table.begin(), table.end(),
-                     [](const WordEntry& a, const WordEntry& b) { return a.score > b.score; });
+    std::stable_sort(scoring.begin(), scoring.end(),
+                     [](const WordEntry* a, const WordEntry* b) { return a->score > b->score; });
     std::string list;
-    for (const WordEntry& entry : table) {
-        if (entry.score <= 0) break;
+    for (const WordEntry* entry : scoring) {
+        // What lies past the cap is cut off again.
+        if (list.size() > kKeywordListCap) break;
         if (!list.empty()) list.push_back(',');
-        list.append(entry.word);
+        list.append(entry->word);
     }
     return list;
 }

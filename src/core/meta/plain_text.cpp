@@ -1,5 +1,7 @@
 #include "meta/plain_text.h"
 
+#include <array>
+
 #include "ground/text.h"
 #include "markup/scan.h"
 
@@ -15,6 +17,13 @@ bool ClosingHeadingOrParagraph(std::string_view markup, std::size_t at) {
     const char letter = AsciiLower(markup[at + 2]);
     return letter == 'h' || letter == 'p';
 }
+
+// The characters the stages below react to.
+constexpr std::array<bool, 256> kStaged = [] {
+    std::array<bool, 256> staged{};
+    for (const char c : {' ', '\r', '\n', '\t', '.', '!', '?', '<', '&'}) staged[static_cast<unsigned char>(c)] = true;
+    return staged;
+}();
 
 // The extraction's steps as stages that hand each character on to the next,
 // so the page is read once and no intermediate copy is made. Each stage is
@@ -37,6 +46,10 @@ public:
                 if (ClosingHeadingOrParagraph(markup, i + 1)) dropStopsAfterMarks('.');
                 dropStopsAfterMarks(' ');
             }
+            if (inTag_)
+                i = passOverTag(markup, i);
+            else if (!inEntity_ && !spacesBeforeMark_ && !spacesInResult_)
+                i = passOverPlainRun(markup, i);
         }
     }
 
@@ -47,6 +60,36 @@ public:
     }
 
 private:
+    // Nothing inside a tag reaches the text, so the rest of the tag opened at
+    // lt is passed over at once, leaving the state its characters would have
+    // left: the entity flag as the last "&" or ";" in it set it, and its ">"
+    // as the last character handed on. Returns the position of that ">"; a tag
+    // that never ends takes the rest of the page.
+    std::size_t passOverTag(std::string_view markup, std::size_t lt) {
+        const std::size_t gt = markup.find('>', lt + 1);
+        if (gt == std::string_view::npos) return markup.size() - 1;
+        // Most tags hold neither, so both are looked for at memchr's pace first.
+        const std::string_view inside = markup.substr(lt + 1, gt - lt - 1);
+        if (inside.find('&') != std::string_view::npos || (inEntity_ && inside.find(';') != std::string_view::npos))
+            inEntity_ = inside[inside.find_last_of("&;")] == '&';
+        inTag_ = false;
+        lastKept_ = '>';
+        spacesBeforeMark_ = false;
+        return gt;
+    }
+
+    // With no tag or entity open and no spaces pending, a character no stage
+    // reacts to goes to the text as it is, so the run of such characters
+    // after position i is copied at once. Returns the run's last position.
+    std::size_t passOverPlainRun(std::string_view markup, std::size_t i) {
+        std::size_t end = i + 1;
+        while (end < markup.size() && !kStaged[static_cast<unsigned char>(markup[end])]) ++end;
+        if (end == i + 1) return i;
+        out_.append(markup.substr(i + 1, end - i - 1));
+        lastKept_ = markup[end - 1];
+        return end - 1;
+    }
+
     // Repeating ".." to ".", "!." to "!" and "?." to "?" in that order: a full
     // stop goes whenever it directly follows a kept ".", "!" or "?".
     void dropStopsAfterMarks(char c) {

@@ -46,8 +46,8 @@ int HexValue(char c) {
     return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
 }
 
-std::string Decoded(std::string_view segment) {
-    std::string out;
+// Appends the segment with its percent escapes decoded.
+void AppendDecoded(std::string& out, std::string_view segment) {
     for (std::size_t i = 0; i < segment.size(); ++i) {
         const int high = segment[i] == '%' && i + 2 < segment.size() ? HexValue(segment[i + 1]) : -1;
         const int low = high >= 0 ? HexValue(segment[i + 2]) : -1;
@@ -58,6 +58,11 @@ std::string Decoded(std::string_view segment) {
         out += static_cast<char>(high * 16 + low);
         i += 2;
     }
+}
+
+std::string Decoded(std::string_view segment) {
+    std::string out;
+    AppendDecoded(out, segment);
     return out;
 }
 
@@ -80,7 +85,11 @@ std::string Encoded(std::string_view name) {
 // The host path the path of a link leads to from the host folder base
 // (beginning and ending with "/"), its steps taken; a final "/" names a folder.
 std::string Resolved(std::string_view base, std::string_view path) {
-    std::vector<std::string> steps;
+    // Built in place, each step's start kept so ".." takes it back whole,
+    // even a step whose escapes decode to "/": every link of every page
+    // comes through here.
+    std::string resolved;
+    std::vector<std::size_t> steps;
     auto take = [&](std::string_view text) {
         std::size_t from = 0;
         while (from <= text.size()) {
@@ -88,17 +97,20 @@ std::string Resolved(std::string_view base, std::string_view path) {
             if (end == std::string_view::npos) end = text.size();
             const std::string_view step = text.substr(from, end - from);
             if (step == "..") {
-                if (!steps.empty()) steps.pop_back();
+                if (!steps.empty()) {
+                    resolved.resize(steps.back());
+                    steps.pop_back();
+                }
             } else if (!step.empty() && step != ".") {
-                steps.push_back(Decoded(step));
+                steps.push_back(resolved.size());
+                resolved += '/';
+                AppendDecoded(resolved, step);
             }
             from = end + 1;
         }
     };
     if (!path.starts_with('/')) take(base);
     take(path);
-    std::string resolved;
-    for (const std::string& step : steps) resolved += "/" + step;
     const bool folder = path.ends_with('/') || path.ends_with("/.") || path.ends_with("/..") || path == "." ||
                         path == ".." || steps.empty();
     return folder ? resolved + "/" : resolved;

@@ -1,5 +1,6 @@
 #include "site/site_links.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "ground/text.h"
@@ -9,6 +10,7 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsOneOf(char c, std::string_view set) { return std::find(set.begin(), set.end(), c) != set.end(); }
 
 // Walks a page once, front to back, as a browser's tokenizer reads tags.
 class LinkScan {
@@ -41,17 +43,19 @@ private:
     void skipBlanks() {
         while (at_ < page_.size() && IsBlank(page_[at_])) ++at_;
     }
-    std::string_view runUntil(const char* stops) {
+    std::string_view runUntil(std::string_view stops) {
         const std::size_t start = at_;
-        while (at_ < page_.size() && !IsBlank(page_[at_]) && !std::strchr(stops, page_[at_])) ++at_;
+        while (at_ < page_.size() && !IsBlank(page_[at_]) && !IsOneOf(page_[at_], stops)) ++at_;
         return page_.substr(start, at_ - start);
     }
+    // Line breaks are counted a stretch at a time, from the last link on:
+    // every LF, and every CR not followed by one.
     int lineAt(std::size_t offset) {
-        for (; countedTo_ < offset; ++countedTo_) {
-            const char c = page_[countedTo_];
-            if (c == '\n' || (c == '\r' && (countedTo_ + 1 == page_.size() || page_[countedTo_ + 1] != '\n')))
-                ++line_;
-        }
+        const std::string_view stretch = page_.substr(countedTo_, offset - countedTo_);
+        line_ += static_cast<int>(std::count(stretch.begin(), stretch.end(), '\n'));
+        for (std::size_t cr = stretch.find('\r'); cr != std::string_view::npos; cr = stretch.find('\r', cr + 1))
+            if (countedTo_ + cr + 1 == page_.size() || page_[countedTo_ + cr + 1] != '\n') ++line_;
+        countedTo_ = offset;
         return line_;
     }
 

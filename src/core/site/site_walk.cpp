@@ -38,4 +38,18 @@ std::string WalkSiteFolder(const std::string& folder, SitePass pass, std::string
     return Walk(root, root, pass, pattern, action);
 }
 
+std::string ListSiteFolder(const std::string& folder, SitePass pass, std::string_view pattern,
+                           std::vector<SiteFile>& files) {
+    return WalkSiteFolder(folder, pass, pattern, [&](const SiteFile& file) {
+        files.push_back(file);
+        return std::string{};
+    });
+}
+
+std::vector<std::uint64_t> SizesOf(const std::vector<SiteFile>& files) {
+    std::vector<std::uint64_t> sizes;
+    for (const SiteFile& file : files) sizes.push_back(file.size);
+    return sizes;
+}
+
 }  // namespace wk

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "site/site_filter.h"
 
@@ -31,5 +32,12 @@ using PassAction = std::function<std::string(const SiteFile&)>;
 // what the action said.
 std::string WalkSiteFolder(const std::string& folder, SitePass pass, std::string_view pattern,
                            const PassAction& action);
+
+// The files that walk would hand to the pass, in its order, listed before
+// any is handled; why the walk stopped, or nothing.
+std::string ListSiteFolder(const std::string& folder, SitePass pass, std::string_view pattern,
+                           std::vector<SiteFile>& files);
+// Their sizes, in the same order.
+std::vector<std::uint64_t> SizesOf(const std::vector<SiteFile>& files);
 
 }  // namespace wk

@@ -6,9 +6,9 @@ namespace wk {
 namespace {
 
 // Few enough that a crash leaves little behind, many enough that the flush
-// is rare.
-constexpr std::size_t kMostStagedFiles = 256;
-constexpr std::uint64_t kMostStagedBytes = 64u << 20;
+// is rare: the pages of most sites go to the disk in one.
+constexpr std::size_t kMostStagedFiles = 1024;
+constexpr std::uint64_t kMostStagedBytes = 128u << 20;
 
 }  // namespace
 

@@ -118,7 +118,8 @@ TEST_F(CommitTest, ANewNameTakenByAnotherFileIsReplacedOnlyOnYesAndNoWritesNothi
     EXPECT_NE(site.read("x.shtml").find("<p>b</p>"), std::string::npos);
 }
 
-TEST_F(CommitTest, CancelledCategoryPromptsWriteAnEmptyCategory) {
+// The commit asks again for the category the load left empty: cancelled, it is written empty.
+TEST_F(CommitTest, TheCommitAsksForTheCategoryTheLoadLeftEmpty) {
     SetOptions("00001");
     Load("jazz.html", kJazzPage);
     CommitPage(ws);
@@ -126,15 +127,11 @@ TEST_F(CommitTest, CancelledCategoryPromptsWriteAnEmptyCategory) {
     EXPECT_EQ(site.read("jazz.shtml"),
               "<html><head>\r\n<meta name=\"category\" content=\"\"><title>Jazz</title></head>"
               "<body><p>Jazz quiz: jazz!</p></body></html>\r\n");
-}
-
-TEST_F(CommitTest, TheCommitPromptFillsTheCategoryTheLoadLeftEmpty) {
-    SetOptions("00001");
-    Load("jazz.html", kJazzPage);
+    Load("swing.html", kJazzPage);
     AnswerCategory("Swing");
     CommitPage(ws);
     EXPECT_EQ(ws.status.category, "Swing");
-    EXPECT_NE(site.read("jazz.shtml").find("<meta name=\"category\" content=\"Swing\">"), std::string::npos);
+    EXPECT_NE(site.read("swing.shtml").find("<meta name=\"category\" content=\"Swing\">"), std::string::npos);
 }
 
 TEST_F(CommitTest, TheEditedDescriptionIsWhatTheCommitWrites) {
@@ -289,6 +286,7 @@ TEST_F(JazzPageCommit, LoadingProposesKeywordsDescriptionAndAsksTheCategory) {
     EXPECT_EQ(prompt.count("input"), 1u);
 }
 
+// The page moves to its shtml name and is loaded; the menu link follows it and is saved.
 TEST_F(JazzPageCommit, WritesThePageTheStyleSheetAndTheIncludeFile) {
     const CommitResult result = CommitPage(ws);
     EXPECT_TRUE(result.ok);
@@ -300,6 +298,14 @@ TEST_F(JazzPageCommit, WritesThePageTheStyleSheetAndTheIncludeFile) {
     EXPECT_EQ(Menu("_Tollivance_Web_Kestrane_Menu_System.mnu"), MenuCapsule(ws) + "\r\n");
     EXPECT_NE(MenuCapsule(ws).find("www.acme.com/jazz.shtml?menu"), std::string::npos);
     EXPECT_EQ(prompt.count("message"), 0u);
+    EXPECT_FALSE(site.exists("jazz.html"));
+    EXPECT_EQ(ws.page.path, site.file("jazz.shtml"));
+    EXPECT_EQ(ws.page.text, CommittedJazz());
+    EXPECT_EQ(ws.page.keywords, "jazz,quiz");
+    EXPECT_EQ(prompt.count("input"), 1u);  // the reloaded page carries its category
+    EXPECT_EQ(ws.tree.node(jazzLink).link, "www.acme.com/jazz.shtml");
+    EXPECT_EQ(ws.tree.node(ws.tree.menus()[0]).link, "www.acme.com/index.html");
+    EXPECT_EQ(ReadWholeFile(app.path(), kMenuFile), MenuFileText(ws.tree) + "\r\n");
 }
 
 TEST_F(JazzPageCommit, KeyboardMenusWriteTheFocusableSheetAndCapsuleCreditsIncluded) {
@@ -311,18 +317,6 @@ TEST_F(JazzPageCommit, KeyboardMenusWriteTheFocusableSheetAndCapsuleCreditsInclu
     EXPECT_NE(capsule.find("About these Menus"), std::string::npos);
     EXPECT_EQ(capsule.find(kMenuOpen), std::string::npos);  // every bar entry, the credits' too, takes the focus
     EXPECT_NE(capsule.find(kFocusableMenuOpen), std::string::npos);
-}
-
-TEST_F(JazzPageCommit, MovesThePageToItsShtmlNameLoadsItAndTheMenuLinkFollowsAndIsSaved) {
-    CommitPage(ws);
-    EXPECT_FALSE(site.exists("jazz.html"));
-    EXPECT_EQ(ws.page.path, site.file("jazz.shtml"));
-    EXPECT_EQ(ws.page.text, CommittedJazz());
-    EXPECT_EQ(ws.page.keywords, "jazz,quiz");
-    EXPECT_EQ(prompt.count("input"), 1u);  // the reloaded page carries its category
-    EXPECT_EQ(ws.tree.node(jazzLink).link, "www.acme.com/jazz.shtml");
-    EXPECT_EQ(ws.tree.node(ws.tree.menus()[0]).link, "www.acme.com/index.html");
-    EXPECT_EQ(ReadWholeFile(app.path(), kMenuFile), MenuFileText(ws.tree) + "\r\n");
 }
 
 TEST_F(JazzPageCommit, CommittingAgainOnlyTypesTheStyleTag) {

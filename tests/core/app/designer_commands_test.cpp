@@ -7,17 +7,13 @@
 #include "app/startup.h"
 #include "style/palette.h"
 #include "style/style_file.h"
-#include "support/temp_folder.h"
+#include "support/scratch_workspace.h"
 
 namespace wk {
 namespace {
 
-class Designer : public ::testing::Test {
+class Designer : public ::testing::Test, protected test::ScratchWorkspace {
 protected:
-    test::TempFolder folder;
-    ScriptedPrompt prompt;
-    Workspace ws{folder.path(), prompt};
-
     bool Saved() const { return folder.exists(kStyleFile); }
     // Forgets the last save, so the next one can be seen.
     void ForgetSave() { std::remove(folder.file(kStyleFile).c_str()); }

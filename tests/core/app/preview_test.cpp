@@ -8,16 +8,14 @@
 
 #include "app/commands_settings.h"
 #include "failing_file_system.h"
-#include "temp_folder.h"
+#include "scratch_workspace.h"
 
 namespace wk {
 namespace {
 
-class PreviewPageTest : public ::testing::Test {
+class PreviewPageTest : public ::testing::Test, protected test::ScratchWorkspace {
 protected:
-    test::TempFolder app, site;
-    ScriptedPrompt prompt;
-    Workspace ws{app.path(), prompt};
+    test::TempFolder site;
 
     void SetUp() override {
         ApplyBoilerplate(ws, {"www.acme.com", "Acme", "Web Team", "Acme 2005", site.path()});
@@ -28,7 +26,7 @@ protected:
 };
 
 TEST_F(PreviewPageTest, IsWrittenBesideThePageOrWhereAskedWithThePageTitle) {
-    const std::pair<std::string, const test::TempFolder*> outs[] = {{"", &site}, {app.file("copy.html"), &app}};
+    const std::pair<std::string, const test::TempFolder*> outs[] = {{"", &site}, {folder.file("copy.html"), &folder}};
     for (const auto& [out, folder] : outs) {
         const PreviewResult result = PreviewPage(ws, site.file("page.shtml"), out);
         const std::string name = out.empty() ? "Temporary.shtml" : "copy.html";

@@ -9,18 +9,14 @@
 #include "app/install_layout.h"
 #include "app/startup.h"
 #include "failing_file_system.h"
-#include "temp_folder.h"
+#include "scratch_workspace.h"
 
 namespace wk {
 namespace {
 
 using test::TempFolder;
 
-struct StartedWorkspace {
-    TempFolder dir;
-    ScriptedPrompt prompt;
-    Workspace ws{dir.path(), prompt};
-};
+using StartedWorkspace = test::ScratchWorkspace;
 
 // Each test with a fresh settings folder and workspace.
 class SettingsCommands : public ::testing::Test, protected StartedWorkspace {};
@@ -84,7 +80,8 @@ TEST(InstallLayout, HelpLiesBesideABuiltProgramAndUnderAnInstalledOnesPrefix) {
     }
 }
 
-TEST_F(StartingUp, FirstRunHasEveryDefault) {
+// The defaults it starts with are those a file that cannot be read falls back to (below).
+TEST_F(StartingUp, FirstRunOpensTheBoilerplateDialogAndWritesOnlyTheExpertMode) {
     bool dialogOpened = false;
     StartupHooks hooks;
     hooks.openBoilerplateDialog = [&](Workspace&) {
@@ -93,14 +90,9 @@ TEST_F(StartingUp, FirstRunHasEveryDefault) {
     };
     EXPECT_EQ(StartUp(ws, hooks), StartupResult::Ready);
     EXPECT_TRUE(dialogOpened);
-    EXPECT_FALSE(ws.status.credits);
-    EXPECT_FALSE(ws.options.expert);
-    EXPECT_EQ(ws.options.anchor, "<BODY>");
-    EXPECT_EQ(ws.options.filter, "*.*");
-    EXPECT_EQ(ws.options.commit, (std::array<bool, 5>{}));
     // The expert-mode toggle runs once and writes its state.
-    EXPECT_EQ(dir.read("expert.sgt"), "0\r\n");
-    EXPECT_FALSE(dir.exists("Options.abn"));
+    EXPECT_EQ(folder.read("expert.sgt"), "0\r\n");
+    EXPECT_FALSE(folder.exists("Options.abn"));
     EXPECT_TRUE(ws.notices.empty());
     // Quitting the first boilerplate dialog quits.
     hooks.openBoilerplateDialog = [](Workspace&) { return false; };
@@ -109,10 +101,10 @@ TEST_F(StartingUp, FirstRunHasEveryDefault) {
 }
 
 TEST_F(StartingUp, OptionsTakeTheirFirstFiveCharactersAndTheFileIsRewrittenWhole) {
-    dir.write("Options.abn", "101");
+    folder.write("Options.abn", "101");
     StartUp(ws);
     EXPECT_EQ(ws.options.commit, (std::array<bool, 5>{true, false, true, false, false}));
-    EXPECT_EQ(dir.read("Options.abn"), "10100\r\n");
+    EXPECT_EQ(folder.read("Options.abn"), "10100\r\n");
     EXPECT_EQ(OptionsFromText("1\r\n"), (std::array<bool, 5>{true, false, false, false, false}));
     EXPECT_EQ(OptionsFromText("11111\r\n"), (std::array<bool, 5>{true, true, true, true, true}));
 }
@@ -122,7 +114,7 @@ TEST_F(LoadingSettings, CreditsAreOnOnlyForAPositiveNumber) {
                                                   {"1", true},   {"2", true},   {"1\r\n", true}, {" 3", true}};
     for (const auto& [text, on] : cases) {
         StartedWorkspace s;
-        s.dir.write("credits.sgt", text);
+        s.folder.write("credits.sgt", text);
         LoadSettings(s.ws);
         EXPECT_EQ(s.ws.status.credits, on) << "credits.sgt holding '" << text << "'";
     }
@@ -133,35 +125,35 @@ TEST_F(LoadingSettings, KeyboardMenusAreOnOnlyForOneAndWrittenOneOrZero) {
                                                   {"1", true},      {"1\r\n", true}};
     for (const auto& [text, on] : cases) {
         StartedWorkspace s;
-        if (text) s.dir.write(kKeyboardMenusFile, text);
+        if (text) s.folder.write(kKeyboardMenusFile, text);
         LoadSettings(s.ws);
         EXPECT_EQ(s.ws.options.keyboardMenus, on) << "keyboard.sgt holding '" << (text ? text : "(missing)") << "'";
         SetKeyboardMenus(s.ws, !on);
-        EXPECT_EQ(s.dir.read(kKeyboardMenusFile), on ? "0\r\n" : "1\r\n");
+        EXPECT_EQ(s.folder.read(kKeyboardMenusFile), on ? "0\r\n" : "1\r\n");
     }
 }
 
 TEST_F(LoadingSettings, AnchorLosesItsLineEndsButFilterKeepsThemAndShowsItselfEvenForAll) {
-    dir.write("anchor.sgt", "<TD>\r\n");
-    dir.write("filter.sgt", "*.htm\r\n");
-    dir.write("expert.sgt", "1\r\n");
+    folder.write("anchor.sgt", "<TD>\r\n");
+    folder.write("filter.sgt", "*.htm\r\n");
+    folder.write("expert.sgt", "1\r\n");
     LoadSettings(ws);
     EXPECT_EQ(ws.options.anchor, "<TD>");
     EXPECT_EQ(AnchorCaption(ws.options), "Anchor: <TD>");
     EXPECT_EQ(ws.options.filter, "*.htm\r\n");
     EXPECT_EQ(ws.options.filterCaption, "Filter: *.htm\r\n");
     EXPECT_TRUE(ws.options.expert);
-    dir.write("filter.sgt", "*.*\r\n");
+    folder.write("filter.sgt", "*.*\r\n");
     LoadSettings(ws);
     EXPECT_EQ(ws.options.filterCaption, "Filter: *.*\r\n");
 }
 
 TEST_F(LoadingSettings, GarbageBinaryAndHugeFilesFallBackToDefaults) {
-    dir.write("Options.abn", std::string("\x01\x00\xff\xfe garbage", 12));
-    dir.write("credits.sgt", std::string(5'000'000, '9').insert(0, "x"));
-    dir.write("expert.sgt", std::string("\0\0\0", 3));
-    dir.write("anchor.sgt", "\r\n\r\n");
-    dir.write("filter.sgt", "");
+    folder.write("Options.abn", std::string("\x01\x00\xff\xfe garbage", 12));
+    folder.write("credits.sgt", std::string(5'000'000, '9').insert(0, "x"));
+    folder.write("expert.sgt", std::string("\0\0\0", 3));
+    folder.write("anchor.sgt", "\r\n\r\n");
+    folder.write("filter.sgt", "");
     LoadSettings(ws);
     EXPECT_EQ(ws.options.commit, (std::array<bool, 5>{}));
     EXPECT_FALSE(ws.status.credits);
@@ -178,14 +170,14 @@ TEST_F(SavingASetting, AnUnwritableFolderIsSaidOnce) {
     SaveSetting(ws, "credits.sgt", "1");
     SaveSetting(ws, "anchor.sgt", "<TD>");
     ASSERT_EQ(ws.notices.size(), 1u);
-    EXPECT_NE(ws.notices[0].find(dir.path()), std::string::npos);
+    EXPECT_NE(ws.notices[0].find(folder.path()), std::string::npos);
 }
 
 TEST_F(SettingsCommands, AnchorAnswersBecomeTagsAndAnEmptyOrCancelledAnswerChangesNothing) {
     AskAnchor(ws);  // cancelled
     EXPECT_EQ(prompt.count("input"), 1u);
     EXPECT_EQ(ws.options.anchor, "<BODY>");
-    EXPECT_FALSE(dir.exists("anchor.sgt"));
+    EXPECT_FALSE(folder.exists("anchor.sgt"));
     // Only the two spellings "default" and "Default" are keywords.
     const std::pair<const char*, const char*> answers[] = {
         {"body", "<body>"}, {"<div id=menu", "<div id=menu>"}, {"</head>", "</head>"}, {"default", "<BODY>"},
@@ -194,7 +186,7 @@ TEST_F(SettingsCommands, AnchorAnswersBecomeTagsAndAnEmptyOrCancelledAnswerChang
         SetAnchor(ws, answer);
         EXPECT_EQ(ws.options.anchor, anchor) << answer;
     }
-    EXPECT_EQ(dir.read("anchor.sgt"), "<DEFAULT>\r\n");
+    EXPECT_EQ(folder.read("anchor.sgt"), "<DEFAULT>\r\n");
 }
 
 TEST_F(SettingsCommands, FilterAnswersBecomePatternsAndKeywordsMeanAllTypes) {
@@ -205,13 +197,13 @@ TEST_F(SettingsCommands, FilterAnswersBecomePatternsAndKeywordsMeanAllTypes) {
     SetFilter(ws, "index.htm");
     EXPECT_EQ(ws.options.filter, "*.htm");
     EXPECT_EQ(ws.options.filterCaption, "Filter: *.htm");
-    EXPECT_EQ(dir.read("filter.sgt"), "*.htm\r\n");
+    EXPECT_EQ(folder.read("filter.sgt"), "*.htm\r\n");
     for (const char* answer : {"Default", "default", "all", "All", "ALL", "*", "*.*", ".*"}) {
         SetFilter(ws, "htm");
         SetFilter(ws, answer);
         EXPECT_EQ(ws.options.filter, "*.*") << answer;
         EXPECT_EQ(ws.options.filterCaption, "Filter: ALL HTML Types");
-        EXPECT_EQ(dir.read("filter.sgt"), "*.*\r\n");
+        EXPECT_EQ(folder.read("filter.sgt"), "*.*\r\n");
     }
     SetFilter(ws, "");
     EXPECT_EQ(ws.options.filter, "*.*");
@@ -220,17 +212,17 @@ TEST_F(SettingsCommands, FilterAnswersBecomePatternsAndKeywordsMeanAllTypes) {
 TEST_F(SettingsCommands, OptionBoxesWriteAllFiveStatesAndExpertAndCreditsOneOrZero) {
     SetCommitOption(ws, kOptMenu, true);
     SetCommitOption(ws, kOptKeywords, true);
-    EXPECT_EQ(dir.read("Options.abn"), "01100\r\n");
+    EXPECT_EQ(folder.read("Options.abn"), "01100\r\n");
     SetCommitOption(ws, kOptMenu, false);
-    EXPECT_EQ(dir.read("Options.abn"), "00100\r\n");
+    EXPECT_EQ(folder.read("Options.abn"), "00100\r\n");
     SetExpertMode(ws, true);
-    EXPECT_EQ(dir.read("expert.sgt"), "1\r\n");
+    EXPECT_EQ(folder.read("expert.sgt"), "1\r\n");
     ToggleCredits(ws);
     EXPECT_TRUE(ws.status.credits);
-    EXPECT_EQ(dir.read("credits.sgt"), "1\r\n");
+    EXPECT_EQ(folder.read("credits.sgt"), "1\r\n");
     ToggleCredits(ws);
     EXPECT_FALSE(ws.status.credits);
-    EXPECT_EQ(dir.read("credits.sgt"), "0\r\n");
+    EXPECT_EQ(folder.read("credits.sgt"), "0\r\n");
 }
 
 TEST_F(SettingsCommands, CategoryKeepsItsValueOnAnEmptyAnswer) {
@@ -244,48 +236,48 @@ TEST_F(SettingsCommands, CategoryKeepsItsValueOnAnEmptyAnswer) {
 
 TEST_F(SettingsCommands, BoilerplateOkRefusesAnEmptyEntryThenAMissingFolder) {
     // The empty entry is said first, though the folder is missing too.
-    EXPECT_FALSE(CommitBoilerplate(ws, {"www.a.com", "Acme", "", "Acme 2005", dir.file("gone")}));
+    EXPECT_FALSE(CommitBoilerplate(ws, {"www.a.com", "Acme", "", "Acme 2005", folder.file("gone")}));
     ASSERT_EQ(prompt.count("message"), 1u);
     EXPECT_EQ(prompt.asked[0].text.find("gone"), std::string::npos) << prompt.asked[0].text;
-    EXPECT_FALSE(CommitBoilerplate(ws, {"www.a.com", "Acme", "Me", "Acme 2005", dir.file("gone")}));
+    EXPECT_FALSE(CommitBoilerplate(ws, {"www.a.com", "Acme", "Me", "Acme 2005", folder.file("gone")}));
     ASSERT_EQ(prompt.count("message"), 2u);
-    EXPECT_NE(prompt.asked[1].text.find(dir.file("gone/")), std::string::npos) << prompt.asked[1].text;
-    EXPECT_FALSE(dir.exists("boilerplate.sgt"));
+    EXPECT_NE(prompt.asked[1].text.find(folder.file("gone/")), std::string::npos) << prompt.asked[1].text;
+    EXPECT_FALSE(folder.exists("boilerplate.sgt"));
     // An entry of spaces is not empty.
-    EXPECT_TRUE(CommitBoilerplate(ws, {"www.a.com", "Acme", " ", "Acme 2005", dir.path()}));
+    EXPECT_TRUE(CommitBoilerplate(ws, {"www.a.com", "Acme", " ", "Acme 2005", folder.path()}));
 }
 
 TEST_F(SettingsCommands, BoilerplateIsStoredAsFiveLinesAndShown) {
-    ASSERT_TRUE(CommitBoilerplate(ws, {"www.a.com", "Acme Ltd", "Web Team", "Acme Ltd\r\n2005", dir.path()}));
-    EXPECT_EQ(dir.read("boilerplate.sgt"),
-              "www.a.com\r\nAcme Ltd\r\nWeb Team\r\nAcme Ltd 2005\r\n" + dir.path() + "\r\n");
+    ASSERT_TRUE(CommitBoilerplate(ws, {"www.a.com", "Acme Ltd", "Web Team", "Acme Ltd\r\n2005", folder.path()}));
+    EXPECT_EQ(folder.read("boilerplate.sgt"),
+              "www.a.com\r\nAcme Ltd\r\nWeb Team\r\nAcme Ltd 2005\r\n" + folder.path() + "\r\n");
     EXPECT_EQ(ws.status.siteUrl, "www.a.com ");
     EXPECT_EQ(ws.status.organisation, "Acme Ltd ");
     EXPECT_EQ(ws.status.author, "Web Team ");
     EXPECT_EQ(ws.status.copyright, "Acme Ltd 2005 ");
-    EXPECT_EQ(ws.status.siteRoot, dir.path());
+    EXPECT_EQ(ws.status.siteRoot, folder.path());
     // The local source is read back from the fifth line, not from a broken notice.
-    EXPECT_EQ(ReadBoilerplate(dir.path()),
-              (Boilerplate{"www.a.com", "Acme Ltd", "Web Team", "Acme Ltd 2005", dir.path()}));
+    EXPECT_EQ(ReadBoilerplate(folder.path()),
+              (Boilerplate{"www.a.com", "Acme Ltd", "Web Team", "Acme Ltd 2005", folder.path()}));
 }
 
 TEST_F(SettingsCommands, LocalSourceIsStoredAsAnAbsoluteFolder) {
-    std::filesystem::create_directories(dir.file("site/sub"));
+    std::filesystem::create_directories(folder.file("site/sub"));
     const char* home = std::getenv("HOME");
     const std::string savedHome = home ? home : "";
     const std::filesystem::path savedFolder = std::filesystem::current_path();
-    ::setenv("HOME", dir.file("site").c_str(), 1);
-    std::filesystem::current_path(dir.path());
+    ::setenv("HOME", folder.file("site").c_str(), 1);
+    std::filesystem::current_path(folder.path());
     const std::pair<std::string, std::string> cases[] = {
-        {"~", dir.file("site/")},
-        {"~/sub", dir.file("site/sub/")},
-        {"site", dir.file("site/")},
-        {"./site/sub/../sub//", dir.file("site/sub/")},
-        {dir.file("site/./sub"), dir.file("site/sub/")},
+        {"~", folder.file("site/")},
+        {"~/sub", folder.file("site/sub/")},
+        {"site", folder.file("site/")},
+        {"./site/sub/../sub//", folder.file("site/sub/")},
+        {folder.file("site/./sub"), folder.file("site/sub/")},
     };
     for (const auto& [typed, stored] : cases) {
         EXPECT_TRUE(CommitBoilerplate(ws, {"www.a.com", "Acme", "Me", "Acme 2005", typed})) << typed;
-        EXPECT_EQ(ReadBoilerplate(dir.path())[4], stored) << typed;
+        EXPECT_EQ(ReadBoilerplate(folder.path())[4], stored) << typed;
         EXPECT_EQ(ws.status.siteRoot, stored) << typed;
     }
     std::filesystem::current_path(savedFolder);
@@ -294,16 +286,16 @@ TEST_F(SettingsCommands, LocalSourceIsStoredAsAnAbsoluteFolder) {
 }
 
 TEST_F(SettingsCommands, ShortBoilerplateFileKeepsTheOtherOpeningEntries) {
-    dir.write("boilerplate.sgt", "www.b.org\r\nOrg\r\n");
-    EXPECT_EQ(ReadBoilerplate(dir.path()), (Boilerplate{"www.b.org", "Org", "", "", ""}));
-    EXPECT_EQ(ReadBoilerplate(dir.path() + "none"), InitialBoilerplate());
+    folder.write("boilerplate.sgt", "www.b.org\r\nOrg\r\n");
+    EXPECT_EQ(ReadBoilerplate(folder.path()), (Boilerplate{"www.b.org", "Org", "", "", ""}));
+    EXPECT_EQ(ReadBoilerplate(folder.path() + "none"), InitialBoilerplate());
 }
 
 TEST_F(SettingsCommands, CancelOnAFirstRunAsksToQuit) {
     prompt.yesNoAnswers = {false, true};
     EXPECT_EQ(CancelBoilerplate(ws), CancelAnswer::Stay);
     EXPECT_EQ(CancelBoilerplate(ws), CancelAnswer::Quit);
-    dir.write("boilerplate.sgt", "www.a.com\r\n");
+    folder.write("boilerplate.sgt", "www.a.com\r\n");
     EXPECT_EQ(CancelBoilerplate(ws), CancelAnswer::Close);
     EXPECT_EQ(prompt.count("yesno"), 2u);
 }

@@ -79,6 +79,28 @@ public:
     }
 };
 
+TEST_F(SiteOperation, TheUpgradeAsksForEachMissingCategoryInThePagesOrderAndItsDryRunAsksNothing) {
+    SetOptions("11111");
+    Write("own.htm", "<html><head><meta name=\"category\" content=\"Jazz\"></head><body><p>x</p></body></html>");
+    Write("a.htm", kJazzPage);
+    Write("b.htm", kJazzPage);
+    Run(kUpgradeSite, true);
+    EXPECT_EQ(prompt.count("input"), 0u);
+    AnswerCategory("Blues");
+    AnswerCategory("Rock");
+    const SiteSummary summary = Run(kUpgradeSite);
+    ASSERT_FALSE(summary.stopped) << summary.error;
+    EXPECT_EQ(prompt.count("input"), 2u);
+    EXPECT_NE(site.read("own.shtml").find("content=\"Jazz\""), std::string::npos);
+    // The first page the walk met without a category took the first answer.
+    std::vector<std::string> asked;
+    for (const PageNote& page : summary.changed)
+        if (!page.page.ends_with("own.htm")) asked.push_back(fs::path(page.page).stem().string());
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_NE(site.read(asked[0] + ".shtml").find("content=\"Blues\""), std::string::npos);
+    EXPECT_NE(site.read(asked[1] + ".shtml").find("content=\"Rock\""), std::string::npos);
+}
+
 TEST_F(SiteOperation, AWriteThatFailsStopsNamingThePageAndLeavesEachPageAsItWasOrUpgradedAfterAFullBackup) {
     for (const char* name : {"a.htm", "b.htm", "c.htm", "d.htm"}) Write(name, kJazzPage);
     Write("img/x.gif", "GIF89a");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
+#include "core/markup/page_samples.h"
 #include "ground/text.h"
 #include "markup/no_break_space.h"
 
@@ -98,6 +99,27 @@ TEST(WriteMetaTag, QuotesInTheValueAreWrittenAsEntities) {
     const std::string again = Written(fresh, "description", "The \"best\" <b>shop</b>");
     EXPECT_EQ(again, fresh);
     EXPECT_EQ(ReadMetaContent(again, "description"), "The &quot;best&quot; &lt;b>shop&lt;/b>");
+}
+
+TEST(MetaTagWriter, WritesInTurnAsSeparateWritesDo) {
+    // Values that replace, remove or add "<meta" tags, and pages whose tags
+    // touch the edits, so the writer's own positions must follow every edit.
+    const std::vector<std::string> parts = {"<meta name=\"author\" content=", "<META HTTP-EQUIV=", "<meta", "<me",
+                                            "<meta name=\"company\" content=", "\"", "'", ">", " ", "<head>", "x"};
+    const std::pair<const char*, const char*> writes[] = {
+        {"author", "Ann"}, {"company", "<meta http-equiv=\"a\">"}, {"author", ""}, {"keywords", "a\"b"},
+        {"company", "C"}};
+    std::mt19937 random(11);
+    for (int round = 0; round < 3000; ++round) {
+        const std::string page = test::Pieces(random, parts, round % 24);
+        std::string together = page, apart = page;
+        MetaTagWriter writer(together);
+        for (const auto& [name, value] : writes) {
+            writer.write(name, value);
+            WriteMetaTag(apart, name, value);
+            ASSERT_EQ(together, apart) << page;
+        }
+    }
 }
 
 TEST(InsertAtAnchor, APageHoldingTheIncludeIsUnchangedWhateverTheBlock) {

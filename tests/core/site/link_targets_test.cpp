@@ -41,6 +41,7 @@ TEST(LinkTargetPath, RelativeRootRelativeAndAbsoluteLinksOnTheSitesHostLeadIntoT
         {"www.acme.com", "docs/", "../a%20b.html?x=1", "a b.html"},
         {"www.acme.com", "docs/", "../../../index.html", "index.html"},  // never above the host's root
         {"www.acme.com", "docs/", "/img/", "img/"},
+        {"www.acme.com", "docs/", "a%2Fb/../c.html", "docs/c.html"},  // ".." takes back a step whole
         {"www.acme.com", "docs/", "http://www.acme.com/a.html", "a.html"},
         {"www.acme.com", "docs/", "HTTPS://ACME.COM", ""},
         {"www.acme.com", "docs/", "//acme.com:8080/b.html", "b.html"},
