@@ -39,6 +39,8 @@ struct LockAttempt {
     std::string error;               // or why the lock file cannot be made
 };
 
+// The site-wide passes read pages on every core: read may be called from
+// several threads at once, while every other call comes from one.
 class FileSystem {
 public:
     virtual ~FileSystem() = default;

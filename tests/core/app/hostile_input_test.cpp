@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <mutex>
 #include <random>
 
 #include "app/commit.h"
@@ -109,7 +110,11 @@ public:
     bool remove(const std::string& p) override { return note(p), DiskFileSystem::remove(p); }
 
 private:
-    void note(const std::string& path) { touched.push_back(realPath(path).value_or(path)); }
+    std::mutex noting_;  // pages are read on every core
+    void note(const std::string& path) {
+        const std::lock_guard lock(noting_);
+        touched.push_back(realPath(path).value_or(path));
+    }
 };
 
 TEST_F(SiteOperation, LinksOutOfTheSiteOrInALoopLeadNothingToBeReadOrWrittenOutsideIt) {
