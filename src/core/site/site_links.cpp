@@ -1,6 +1,7 @@
 #include "site/site_links.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "ground/text.h"
@@ -10,7 +11,19 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsOneOf(char c, std::string_view set) { return std::find(set.begin(), set.end(), c) != set.end(); }
+
+// The bytes that end a run: the blanks and the given marks. A table, as every
+// byte of every tag name and attribute is looked up in one.
+using Stops = std::array<bool, 256>;
+constexpr Stops StopsAt(std::string_view marks) {
+    Stops stops{};
+    for (const char c : std::string_view(" \t\n\r\f")) stops[static_cast<unsigned char>(c)] = true;
+    for (const char c : marks) stops[static_cast<unsigned char>(c)] = true;
+    return stops;
+}
+constexpr Stops kTagNameEnd = StopsAt("/>");
+constexpr Stops kAttributeNameEnd = StopsAt("/>=");
+constexpr Stops kBareValueEnd = StopsAt(">");
 
 // Walks a page once, front to back, as a browser's tokenizer reads tags.
 class LinkScan {
@@ -43,9 +56,9 @@ private:
     void skipBlanks() {
         while (at_ < page_.size() && IsBlank(page_[at_])) ++at_;
     }
-    std::string_view runUntil(std::string_view stops) {
+    std::string_view runUntil(const Stops& stops) {
         const std::size_t start = at_;
-        while (at_ < page_.size() && !IsBlank(page_[at_]) && !IsOneOf(page_[at_], stops)) ++at_;
+        while (at_ < page_.size() && !stops[static_cast<unsigned char>(page_[at_])]) ++at_;
         return page_.substr(start, at_ - start);
     }
     // Line breaks are counted a stretch at a time, from the last link on:
@@ -61,7 +74,7 @@ private:
 
     void startTag() {
         ++at_;
-        const std::string_view name = runUntil("/>");
+        const std::string_view name = runUntil(kTagNameEnd);
         while (at_ < page_.size()) {
             while (at_ < page_.size() && (IsBlank(page_[at_]) || page_[at_] == '/')) ++at_;
             if (at_ >= page_.size()) break;
@@ -78,7 +91,7 @@ private:
 
     void attribute() {
         const std::size_t nameStart = at_++;  // a first "=" belongs to the name
-        runUntil("/>=");
+        runUntil(kAttributeNameEnd);
         const std::string_view name = page_.substr(nameStart, at_ - nameStart);
         skipBlanks();
         if (at_ >= page_.size() || page_[at_] != '=') return;
@@ -93,7 +106,7 @@ private:
             if (end == std::string_view::npos) end = page_.size();
             at_ = end == page_.size() ? end : end + 1;
         } else {
-            runUntil(">");
+            runUntil(kBareValueEnd);
             end = at_;
         }
         if (EqualsNoCase(name, "href") || EqualsNoCase(name, "src"))
