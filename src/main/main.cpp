@@ -9,6 +9,7 @@
 #include "app/settings.h"
 #include "app/startup.h"
 #include "cli/cli.h"
+#include "ground/file_routines.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ std::string ExecutablePath(const char* argv0) {
 // The desktop program's module: beside the program in a build folder, in
 // PREFIX/lib/webkestrane once installed (PREFIX/bin/webkestrane).
 int RunDesktopModule(int argc, char** argv, const std::string& appFolder, const std::string& executable) {
-    const std::string folder = executable.substr(0, executable.rfind('/') + 1);
+    const std::string folder = wk::FolderOfPath(executable);
     const std::string name = "webkestrane_desktop.so";
     for (const std::string& path : {folder + name, folder + "../lib/webkestrane/" + name}) {
         if (::access(path.c_str(), F_OK) != 0) continue;

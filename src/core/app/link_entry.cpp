@@ -13,10 +13,6 @@ bool InsideLetter(std::string_view text, std::size_t at) {
     return at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
 }
 
-bool StartsWithNoCase(std::string_view text, std::string_view start) {
-    return text.size() >= start.size() && EqualsNoCase(text.substr(0, start.size()), start);
-}
-
 // A scheme, a second prefix or both at the start of text: what a pasted or
 // retyped address brings along.
 std::size_t RepeatedPrefixLength(std::string_view text, std::string_view prefix) {

@@ -37,15 +37,20 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// The permission bits and group of the file like.
+void TakeModeAndGroup(int fd, const struct stat& like) {
+    ::fchmod(fd, like.st_mode & 07777);
+    // Only a group the user belongs to can be set; otherwise the new file keeps its own.
+    const int grouped = ::fchown(fd, static_cast<uid_t>(-1), like.st_gid);
+    static_cast<void>(grouped);
+}
+
 // The permission bits (and group) a replacing file takes: likeFile's when it
 // exists, else those of a new file under the umask.
 void TakeAttributes(int fd, const std::string& likeFile) {
     struct stat st {};
     if (!likeFile.empty() && ::stat(likeFile.c_str(), &st) == 0) {
-        ::fchmod(fd, st.st_mode & 07777);
-        // Only a group the user belongs to can be set; otherwise the new file keeps its own.
-        const int grouped = ::fchown(fd, static_cast<uid_t>(-1), st.st_gid);
-        static_cast<void>(grouped);
+        TakeModeAndGroup(fd, st);
         return;
     }
     const mode_t mask = ::umask(0);
@@ -224,10 +229,7 @@ bool DiskFileSystem::copyFile(const std::string& from, const std::string& to, st
             error = SystemError("Cannot create", to);
             return false;
         }
-        ::fchmod(out, source.st_mode & 07777);
-        // Only a group the user belongs to can be set; otherwise the copy keeps its own.
-        const int grouped = ::fchown(out, static_cast<uid_t>(-1), source.st_gid);
-        static_cast<void>(grouped);
+        TakeModeAndGroup(out, source);
         std::string failed = CopyBytes(in, out, from, to);
         struct stat copied {};
         if (failed.empty() && (::fstat(out, &copied) != 0 || ::fstat(in, &source) != 0 || copied.st_size != source.st_size))

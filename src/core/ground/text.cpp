@@ -12,6 +12,10 @@ std::string AsciiLowerCase(std::string_view text) {
     return out;
 }
 
+bool StartsWithNoCase(std::string_view text, std::string_view start) {
+    return text.size() >= start.size() && EqualsNoCase(text.substr(0, start.size()), start);
+}
+
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)

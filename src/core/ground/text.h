@@ -1,6 +1,7 @@
 #pragma once
 // Small text helpers shared by every subsystem. Texts are byte strings; letter
 // case is folded for ASCII letters only, so page bytes are never reinterpreted.
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,16 @@ namespace wk {
 inline char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 std::string AsciiLowerCase(std::string_view text);
 bool EqualsNoCase(std::string_view a, std::string_view b);
+bool StartsWithNoCase(std::string_view text, std::string_view start);
+
+// A table of the given bytes, for scans that look every byte of a page up.
+using ByteSet = std::array<bool, 256>;
+constexpr ByteSet BytesOf(std::string_view bytes) {
+    ByteSet set{};
+    for (const char c : bytes) set[static_cast<unsigned char>(c)] = true;
+    return set;
+}
+inline bool IsIn(const ByteSet& set, char c) { return set[static_cast<unsigned char>(c)]; }
 
 // Position of the first occurrence of needle at or after from, letter case
 // ignored; std::string::npos when absent.

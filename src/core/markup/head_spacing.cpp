@@ -31,17 +31,18 @@ enum class HeadEffect {
 };
 
 struct Cleanup {
-    std::string_view fixed;  // matched without regard to case
-    bool runAfter;           // the run follows the fixed text
+    std::string_view fixed;   // matched without regard to case
+    bool runAfter;            // the run follows the fixed text
     HeadEffect effect;
+    std::string_view spaced;  // the fixed text with a space on the side of its run
 };
 
 constexpr Cleanup kCleanups[] = {
-    {"<style type", true, HeadEffect::kNone},
-    {"text/css", true, HeadEffect::kNone},
-    {"text/css", false, HeadEffect::kUnspacesOpening},
-    {">", false, HeadEffect::kClosesClosing},
-    {"<", true, HeadEffect::kJoinsTagName},
+    {"<style type", true, HeadEffect::kNone, "<style type "},
+    {"text/css", true, HeadEffect::kNone, "text/css "},
+    {"text/css", false, HeadEffect::kUnspacesOpening, " text/css"},
+    {">", false, HeadEffect::kClosesClosing, " >"},
+    {"<", true, HeadEffect::kJoinsTagName, "< "},
 };
 
 constexpr std::size_t kNever = std::numeric_limits<std::size_t>::max();
@@ -83,8 +84,7 @@ std::vector<Site> FindSites(std::string_view page, const Cleanup& cleanup) {
 
 // Whether the text holds the fixed text with a space on the side of its run.
 bool HoldsSite(std::string_view text, const Cleanup& cleanup) {
-    const std::string spaced = cleanup.runAfter ? std::string(cleanup.fixed) + ' ' : ' ' + std::string(cleanup.fixed);
-    return FindNoCase(text, spaced) != std::string_view::npos;
+    return FindNoCase(text, cleanup.spaced) != std::string_view::npos;
 }
 
 // Maximum of the run lengths over a range of sites.
@@ -215,7 +215,7 @@ std::string CleanHeadSpacing(std::string_view page) {
         // The first pass runs only when the head's content holds a site, and
         // most heads hold none: those pages are settled by searching their
         // head alone, without a scan of the whole page.
-        if (!head || !HoldsSite(std::string_view(text).substr(head->start, head->end - head->start), cleanup)) continue;
+        if (!head || !HoldsSite(head->in(text), cleanup)) continue;
         const std::vector<Site> sites = FindSites(text, cleanup);
         const std::size_t passes = PassCount(text, sites, FindHeadTags(text, cleanup));
         text = ApplyPasses(text, cleanup, AsciiLowerCase(cleanup.fixed), sites, passes);

@@ -11,9 +11,6 @@ constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kMeta = "<meta";  // how every tag the writer looks for begins
 constexpr std::string_view kHttpEquiv = "<meta http-equiv=";
 
-bool StartsAt(std::string_view page, std::size_t at, std::string_view start) {
-    return EqualsNoCase(page.substr(at, start.size()), start);
-}
 
 std::string MetaTagStart(std::string_view name) { return "<meta name=\"" + std::string(name) + "\" content="; }
 
@@ -115,13 +112,13 @@ void MetaTagWriter::write(std::string_view name, std::string_view value) {
 }
 
 std::size_t MetaTagWriter::first(std::string_view start) const {
-    const auto begins = [&](std::size_t at) { return StartsAt(page_, at, start); };
+    const auto begins = [&](std::size_t at) { return StartsWithNoCase(std::string_view(page_).substr(at), start); };
     const auto found = std::find_if(metas_.begin(), metas_.end(), begins);
     return found == metas_.end() ? std::string::npos : *found;
 }
 
 std::size_t MetaTagWriter::last(std::string_view start) const {
-    const auto begins = [&](std::size_t at) { return StartsAt(page_, at, start); };
+    const auto begins = [&](std::size_t at) { return StartsWithNoCase(std::string_view(page_).substr(at), start); };
     const auto found = std::find_if(metas_.rbegin(), metas_.rend(), begins);
     return found == metas_.rend() ? std::string::npos : *found;
 }

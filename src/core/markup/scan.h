@@ -21,6 +21,7 @@ std::string ExtractTagContent(std::string_view page, std::string_view tag);
 struct TagContent {
     std::size_t start = 0;
     std::size_t end = 0;
+    std::string_view in(std::string_view page) const { return page.substr(start, end - start); }
 };
 std::optional<TagContent> FindTagContent(std::string_view page, std::string_view tag);
 

@@ -26,7 +26,7 @@ bool AddStyleImport(std::string& page) {
     // match before it (a page whose first "</head>" comes before its head)
     // would take one more import at every commit.
     const auto inHead = [&](std::string_view text) {
-        const std::size_t at = FindNoCase(std::string_view(page).substr(head->start, head->end - head->start), text);
+        const std::size_t at = FindNoCase(head->in(page), text);
         return at == npos ? npos : head->start + at;
     };
     if (const std::size_t bare = inHead(kBareStyleTag); bare != npos) {

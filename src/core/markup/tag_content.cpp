@@ -27,7 +27,7 @@ std::optional<TagContent> FindTagContent(std::string_view page, std::string_view
 std::string ExtractTagContent(std::string_view page, std::string_view tag) {
     const std::optional<TagContent> content = FindTagContent(page, tag);
     if (!content) return {};
-    return std::string(page.substr(content->start, content->end - content->start));
+    return std::string(content->in(page));
 }
 
 }  // namespace wk

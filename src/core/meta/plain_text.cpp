@@ -1,7 +1,5 @@
 #include "meta/plain_text.h"
 
-#include <array>
-
 #include "ground/text.h"
 #include "markup/scan.h"
 
@@ -19,11 +17,7 @@ bool ClosingHeadingOrParagraph(std::string_view markup, std::size_t at) {
 }
 
 // The characters the stages below react to.
-constexpr std::array<bool, 256> kStaged = [] {
-    std::array<bool, 256> staged{};
-    for (const char c : {' ', '\r', '\n', '\t', '.', '!', '?', '<', '&'}) staged[static_cast<unsigned char>(c)] = true;
-    return staged;
-}();
+constexpr ByteSet kStaged = BytesOf(" \r\n\t.!?<&");
 
 // The extraction's steps as stages that hand each character on to the next,
 // so the page is read once and no intermediate copy is made. Each stage is
@@ -83,7 +77,7 @@ private:
     // after position i is copied at once. Returns the run's last position.
     std::size_t passOverPlainRun(std::string_view markup, std::size_t i) {
         std::size_t end = i + 1;
-        while (end < markup.size() && !kStaged[static_cast<unsigned char>(markup[end])]) ++end;
+        while (end < markup.size() && !IsIn(kStaged, markup[end])) ++end;
         if (end == i + 1) return i;
         out_.append(markup.substr(i + 1, end - i - 1));
         lastKept_ = markup[end - 1];
@@ -151,7 +145,7 @@ std::string ExtractPlainText(std::string_view markup) {
 
 std::string ExtractBodyText(std::string_view page) {
     const std::optional<TagContent> body = FindTagContent(page, "body");
-    return ExtractPlainText(body ? page.substr(body->start, body->end - body->start) : std::string_view());
+    return ExtractPlainText(body ? body->in(page) : std::string_view());
 }
 
 }  // namespace wk

@@ -1,8 +1,8 @@
 #include "meta/sentences.h"
 
 #include <algorithm>
-#include <array>
 
+#include "ground/text.h"
 #include "markup/no_break_space.h"
 
 namespace wk {
@@ -24,12 +24,8 @@ bool TooShortToStandAlone(std::string_view stretch) {
 // A sentence mark followed by a space, worked out without branches (the mark
 // looked up, not compared): the index asks it of every character, and on
 // text this varied a branch is mispredicted often.
-constexpr std::array<bool, 256> kMarks = [] {
-    std::array<bool, 256> marks{};
-    marks['.'] = marks['!'] = marks['?'] = true;
-    return marks;
-}();
-bool MarkBeforeSpace(char c, char next) { return kMarks[static_cast<unsigned char>(c)] & (next == ' '); }
+constexpr ByteSet kMarks = BytesOf(".!?");
+bool MarkBeforeSpace(char c, char next) { return IsIn(kMarks, c) & (next == ' '); }
 
 }  // namespace
 

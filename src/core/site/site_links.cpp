@@ -1,7 +1,6 @@
 #include "site/site_links.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 
 #include "ground/text.h"
@@ -12,18 +11,11 @@ namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-// The bytes that end a run: the blanks and the given marks. A table, as every
-// byte of every tag name and attribute is looked up in one.
-using Stops = std::array<bool, 256>;
-constexpr Stops StopsAt(std::string_view marks) {
-    Stops stops{};
-    for (const char c : std::string_view(" \t\n\r\f")) stops[static_cast<unsigned char>(c)] = true;
-    for (const char c : marks) stops[static_cast<unsigned char>(c)] = true;
-    return stops;
-}
-constexpr Stops kTagNameEnd = StopsAt("/>");
-constexpr Stops kAttributeNameEnd = StopsAt("/>=");
-constexpr Stops kBareValueEnd = StopsAt(">");
+// The bytes that end a run: the blanks and some marks. Tables, as every byte
+// of every tag name and attribute is looked up in one.
+constexpr ByteSet kTagNameEnd = BytesOf(" \t\n\r\f/>");
+constexpr ByteSet kAttributeNameEnd = BytesOf(" \t\n\r\f/>=");
+constexpr ByteSet kBareValueEnd = BytesOf(" \t\n\r\f>");
 
 // Walks a page once, front to back, as a browser's tokenizer reads tags.
 class LinkScan {
@@ -56,9 +48,9 @@ private:
     void skipBlanks() {
         while (at_ < page_.size() && IsBlank(page_[at_])) ++at_;
     }
-    std::string_view runUntil(const Stops& stops) {
+    std::string_view runUntil(const ByteSet& stops) {
         const std::size_t start = at_;
-        while (at_ < page_.size() && !stops[static_cast<unsigned char>(page_[at_])]) ++at_;
+        while (at_ < page_.size() && !IsIn(stops, page_[at_])) ++at_;
         return page_.substr(start, at_ - start);
     }
     // Line breaks are counted a stretch at a time, from the last link on:

@@ -1,6 +1,6 @@
 #pragma once
 // The style designer's state: what its controls hold and which are available,
-// and the fixed lists and samples it shows.
+// and the fixed lists it shows.
 #include <array>
 #include <cstdint>
 #include <optional>

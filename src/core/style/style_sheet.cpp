@@ -85,8 +85,8 @@ std::string BuildStyleSheet(const StyleSet& style, bool keyboardMenus) {
     const auto fg = [&](Element e) { return ColorToCssHex(style[e].ForeColor); };
     const auto font = [&](Element e) { return FontShorthand(style[e]); };
     // Keyboard menus: what the pointer opens and lights, the focus opens and lights too.
-    const auto orFocused = [&](std::string_view selectors) {
-        return keyboardMenus ? ", " + std::string(selectors) : std::string();
+    const auto orFocused = [&](std::string_view within) {
+        return keyboardMenus ? ", div#mb div.mi:focus-within" + std::string(within) : std::string();
     };
     const std::string height = BarHeight(style);
     using enum Element;
@@ -98,27 +98,27 @@ std::string BuildStyleSheet(const StyleSet& style, bool keyboardMenus) {
     css += "DIV#mb .a  {BORDER: " + bg(MenuBar) + " 1px solid; TEXT-DECORATION: none} ";
     css += "DIV#mb .a TABLE  {DISPLAY: block; WHITE-SPACE: nowrap} ";
     css += "DIV#mb TABLE, DIV#mb TABLE A {DISPLAY: none; z-index:-1} ";
-    css += "div#mb .a:hover, div#mb div.mi:hover" + orFocused("div#mb div.mi:focus-within") +
+    css += "div#mb .a:hover, div#mb div.mi:hover" + orFocused("") +
            " {background: " + bg(MenuBarHighlight) + ";" + "border: 1px solid " + bg(MenuBar) + ";" +
            "color: " + fg(MenuBarHighlight) + "; " + font(MenuBarHighlight) + "; " +
            "z-index:1000; margin-right:-1px; margin-top:-1px;} ";
-    css += "div#mb .a:hover *, div#mb div.mi:hover *" + orFocused("div#mb div.mi:focus-within *") +
+    css += "div#mb .a:hover *, div#mb div.mi:hover *" + orFocused(" *") +
            " {color: " + fg(MenuBarHighlight) + "; " + font(MenuBarHighlight) + "} ";
-    css += "div#mb .a:hover table, div#mb div.mi:hover table" + orFocused("div#mb div.mi:focus-within table") +
+    css += "div#mb .a:hover table, div#mb div.mi:hover table" + orFocused(" table") +
            " {background: " + bg(Menu) + ";" +
            "border: 1px solid " + bg(MenuSpine) + ";" +
            "display: block; position: absolute; white-space: nowrap; z-index: 1000;} ";
-    css += "div#mb .a:hover table a, div#mb div.mi:hover table a" + orFocused("div#mb div.mi:focus-within table a") +
+    css += "div#mb .a:hover table a, div#mb div.mi:hover table a" + orFocused(" table a") +
            " {border-left: 10px solid " + bg(MenuSpine) + ";" +
            "border-right: 1px solid " + bg(MenuSpine) + ";" + "color: " + fg(Menu) + "; " + font(Menu) + "; " +
            "display: block; padding: 1px 12px; text-decoration: none; white-space: nowrap; z-index: 1000;} ";
     css += "div#mb .a:hover table a:hover, div#mb div.mi:hover table a:hover" +
-           orFocused("div#mb div.mi:focus-within table a:focus") + " {background: " + bg(MenuHighlight) +
+           orFocused(" table a:focus") + " {background: " + bg(MenuHighlight) +
            ";" + "border: 1px solid " + bg(MenuSpine) + ";" + "border-left: 10px solid " + bg(MenuHighlight) +
            "; " + "color: " + fg(MenuHighlight) + "; " + font(MenuHighlight) + "; " +
            "display: block; padding: 0px 12px; text-decoration: none; z-index: 1000;} ";
     css += "div#mb .a:hover table a:hover *, div#mb div.mi:hover table a:hover *" +
-           orFocused("div#mb div.mi:focus-within table a:focus *") + "{color: " + fg(MenuHighlight) +
+           orFocused(" table a:focus *") + "{color: " + fg(MenuHighlight) +
            "; " + font(MenuHighlight) + "} ";
     css += "div#mb td {border-width: 0px; padding: 0px 0px 0px 0px;} ";
     css += ".mi {float: left; margin: 0px 0px 0px 0px; padding: 0px 9px 0px 9px; " + font(MenuBar) + "} ";

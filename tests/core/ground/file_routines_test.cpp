@@ -37,14 +37,12 @@ TEST(FileExists, AnEmptyNameOrFolderNamesNothing) {
 
 TEST(ReadLines, SplitsOnEveryKindOfLineEnd) {
     TempFolder dir;
-    dir.write("crlf", "a\r\nb\r\n");
-    dir.write("mixed", "a\nb\rc");
-    dir.write("one-end", "\r\n");
-    dir.write("empty", "");
-    EXPECT_EQ(ReadLines(dir.path(), "crlf"), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(ReadLines(dir.path(), "mixed"), (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(ReadLines(dir.path(), "one-end"), (std::vector<std::string>{""}));
-    EXPECT_EQ(ReadLines(dir.path(), "empty"), (std::vector<std::string>{}));
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"a\nb\rc", {"a", "b", "c"}}, {"\r\n", {""}}, {"", {}}, {"a\r\nb\r\n", {"a", "b"}}};
+    for (const auto& [text, lines] : cases) {
+        dir.write("crlf", text);
+        EXPECT_EQ(ReadLines(dir.path(), "crlf"), lines) << text;
+    }
     EXPECT_FALSE(ReadLines(dir.path(), "missing").has_value());
     EXPECT_EQ(ReadWholeFile(dir.path(), "crlf"), "a\r\nb\r\n");
     EXPECT_EQ(ReadWholeFile(dir.path(), "missing"), "");

@@ -26,8 +26,11 @@ TEST(MenuFile, TwoMenusGiveTwelveLinesInDisplayOrder) {
               "About\r\n1\r\nwww.about\r\n");
 }
 
-TEST(MenuFile, EmptyTreeIsOneEmptyLineAndLoadsEmpty) {
+TEST(MenuFile, EmptyTreeIsOneEmptyLineAndLoadsEmptyButAMissingFileLeavesTheTreeUnchanged) {
     TempFolder folder;
+    MenuTree kept = TreeFrom("A[*x]");
+    EXPECT_FALSE(LoadMenuTree(folder.path(), kept));
+    EXPECT_EQ(Describe(kept), "A[*x]");
     ASSERT_TRUE(SaveMenuTree(folder.path(), MenuTree{}));
     EXPECT_EQ(folder.read("default.mnu"), "\r\n");
     MenuTree tree = TreeFrom("Old[x]");
@@ -69,13 +72,6 @@ TEST(MenuFile, OtherLineEndsLoadAndLinesAfterTheLastCompleteRecordAreIgnored) {
         folder.write("default.mnu", text);
         EXPECT_EQ(Describe(Loaded(folder)), tree) << text;
     }
-}
-
-TEST(MenuFile, MissingFileLeavesTheTreeUnchanged) {
-    TempFolder folder;
-    MenuTree tree = TreeFrom("A[*x]");
-    EXPECT_FALSE(LoadMenuTree(folder.path(), tree));
-    EXPECT_EQ(Describe(tree), "A[*x]");
 }
 
 TEST(MenuFile, BadRecordsLoadWhatTheyCan) {

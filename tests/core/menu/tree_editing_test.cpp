@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ground/text.h"
 #include "menu/tree_editing.h"
 #include "tree_text.h"
 
@@ -61,23 +62,17 @@ TEST(MoveNode, MenusMoveWithTheirItemsItemsCrossIntoTheNeighbourAtTheirMenusEdge
     for (const auto& [start, steps] : cases) {
         MenuTree tree = TreeFrom(start);
         for (const auto& [direction, after] : steps) EXPECT_EQ(Moved(tree, direction), after) << start;
-        for (NodeId id : tree.displayOrder()) {  // links travel with their nodes
-            std::string link = "www." + tree.node(id).label;
-            for (char& c : link) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-            EXPECT_EQ(tree.node(id).link, link);
-        }
+        for (NodeId id : tree.displayOrder())  // links travel with their nodes
+            EXPECT_EQ(tree.node(id).link, "www." + AsciiLowerCase(tree.node(id).label));
     }
 }
 
-TEST(MoveNode, AMenuLabelledLikeTheFirstMovesLikeAnyOther) {
-    MenuTree tree = TreeFrom("A[] B[] A[x]");
-    tree.select(tree.menus()[2]);
-    EXPECT_EQ(Moved(tree, true), "A[] *A[x] B[]");
-    EXPECT_EQ(tree.node(tree.menus()[0]).link, "www.a");
-    EXPECT_TRUE(tree.items(tree.menus()[0]).empty());
-}
-
-TEST(MoveNode, OnlyTheSelectedOfEqualItemsMoves) {
+TEST(MoveNode, OnlyTheSelectedOfEquallyLabelledMenusOrItemsMoves) {
+    MenuTree menus = TreeFrom("A[] B[] A[x]");
+    menus.select(menus.menus()[2]);
+    EXPECT_EQ(Moved(menus, true), "A[] *A[x] B[]");
+    EXPECT_EQ(menus.node(menus.menus()[0]).link, "www.a");
+    EXPECT_TRUE(menus.items(menus.menus()[0]).empty());
     MenuTree tree = TreeFrom("M[s,s,s]");
     tree.setLink(tree.items(tree.menus()[0])[2], "www.third");
     tree.select(tree.items(tree.menus()[0])[2]);

@@ -35,22 +35,21 @@ TEST(DropLastSentence, CutsAfterTheBoundaryBeforeTheLastSentence) {
         EXPECT_EQ(DropLastSentence(text), "") << text;
 }
 
-TEST(GenerateDescription, NoUsableSentenceGivesASingleSpace) {
-    const Description d = GenerateDescription(Body("<p>Hi</p>"));
-    EXPECT_EQ(d.text, " ");
-    EXPECT_TRUE(d.candidates.empty());
+TEST(GenerateDescription, ASentenceStartsAfterAMarkAndASpaceAndAShortOneIsJoinedToTheNext) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"<p>Hi</p>", {}},
+        {"<p>Welcome. Our shop sells jazz records.</p>",
+         {"Welcome. Our shop sells jazz records.", "Our shop sells jazz records."}},
+        {"Pi is 3.5 today. It ends here.", {"Pi is 3.5 today.", "It ends here."}},
+    };
+    for (const auto& [body, candidates] : cases)
+        EXPECT_EQ(GenerateDescription(Body(body)).candidateTexts(), candidates) << body;
+    // No usable sentence gives a single space.
+    EXPECT_EQ(GenerateDescription(Body("<p>Hi</p>")).text, " ");
     EXPECT_EQ(GenerateDescription("no body at all").text, " ");
-}
-
-TEST(GenerateDescription, AShortFirstSentenceIsJoinedToTheNext) {
-    const Description d = GenerateDescription(Body("<p>Welcome. Our shop sells jazz records.</p>"));
-    ASSERT_EQ(d.candidates.size(), 2u);
-    EXPECT_EQ(d.candidate(0), "Welcome. Our shop sells jazz records.");
-    EXPECT_EQ(d.candidate(1), "Our shop sells jazz records.");
-    EXPECT_EQ(d.candidateTexts(), (std::vector<std::string>{std::string(d.candidate(0)), std::string(d.candidate(1))}));
     // Two candidates: the last one serves in front and at the back; the back
     // part's final boundary adds an empty piece and one more space.
-    EXPECT_EQ(d.text,
+    EXPECT_EQ(GenerateDescription(Body(cases[1].first)).text,
               "Welcome. Our shop sells jazz records. Our shop sells jazz records.  Our shop sells jazz records.");
 }
 
@@ -63,13 +62,6 @@ TEST(GenerateDescription, ThePageOfShortSentencesListsABoundedNumberOfCandidates
     ASSERT_EQ(listed.size(), Description::kListedCandidates);
     EXPECT_EQ(listed[0].size(), kDescriptionCap);  // each runs to the page's end, cut to the cap
     EXPECT_EQ(listed.back(), std::string(d.candidate(listed.size() - 1)).substr(0, kDescriptionCap));
-}
-
-TEST(GenerateDescription, BoundariesNeedASpaceAfterTheMark) {
-    const Description d = GenerateDescription(Body("Pi is 3.5 today. It ends here."));
-    ASSERT_EQ(d.candidates.size(), 2u);
-    EXPECT_EQ(d.candidate(0), "Pi is 3.5 today.");
-    EXPECT_EQ(d.candidate(1), "It ends here.");
 }
 
 // A body of n numbered sentences, each long enough to stand alone.

@@ -56,9 +56,7 @@ TEST(GenerateKeywords, TheListIsCutAtTheLastWholeKeywordWithinTheCap) {
     EXPECT_EQ(full.size(), 1024u);
     EXPECT_EQ(full.substr(1022), ",j");
     EXPECT_EQ(GenerateKeywords(Body(TenLetterWords(93) + "j q")), full.substr(0, 1022));
-}
-
-TEST(GenerateKeywords, AKeywordLongerThanTheCapGivesAnEmptyList) {
+    // A keyword longer than the cap gives an empty list.
     EXPECT_EQ(GenerateKeywords(Body(std::string(1025, 'z') + " jazz")), "");
     EXPECT_EQ(GenerateKeywords(Body(std::string(1024, 'z') + " ")), std::string(1024, 'z'));
 }

@@ -31,10 +31,7 @@ TEST(FindPageLinks, HrefAndSrcInAnyCaseAndQuotingOutsideCommentsScriptsAndStyles
 
 TEST(LinkTargetPath, RelativeRootRelativeAndAbsoluteLinksOnTheSitesHostLeadIntoTheSite) {
     struct Case {
-        const char* site;
-        const char* folder;
-        const char* link;
-        const char* target;  // "-": leads out of the site, or stays on its page
+        const char *site, *folder, *link, *target;  // target "-": leads out of the site, or stays on its page
     };
     const Case cases[] = {
         {"www.acme.com", "docs/", "os.html#walk", "docs/os.html"},
@@ -70,8 +67,7 @@ protected:
 
 TEST_F(JudgeLinkTest, ABrokenLinkIsToldTheNameItsPageTookOrAPageOfTheSameStem) {
     struct Case {
-        const char* link;
-        const char* suggestion;  // "ok": not broken
+        const char *link, *suggestion;  // suggestion "ok": not broken
         bool renamed;
     };
     const Case cases[] = {

@@ -8,8 +8,7 @@ namespace {
 
 TEST(ProgressText, PercentageAndTimeRemainingAtEachEdge) {
     struct Case {
-        double fraction;
-        double elapsed;
+        double fraction, elapsed;
         const char* text;
     };
     const Case cases[] = {

@@ -53,17 +53,6 @@ TEST(StyleFile, DefaultsGiveTheTwentyFiveDefaultLines) {
     EXPECT_EQ(StyleFileText(StyleSet{}) + "\r\n", kDefaultFile);
 }
 
-TEST(StyleFile, AMissingOrEmptyFileChangesNothing) {
-    test::TempFolder folder;
-    StyleSet style;
-    style[Element::Menu].FontName = "Georgia";
-    EXPECT_FALSE(LoadStyle(folder.path(), style));
-    folder.write(kStyleFile, "");
-    EXPECT_FALSE(LoadStyle(folder.path(), style));
-    EXPECT_EQ(style[Element::Menu].FontName, "Georgia");
-    EXPECT_EQ(style[Element::MenuBar].FontName, "Verdana");
-}
-
 TEST(StyleFile, SavedStyleLoadsBackWhole) {
     test::TempFolder folder;
     StyleSet style;
@@ -121,16 +110,21 @@ TEST(StyleFile, SpineFontLinesAndLinesBeyondTheTwentyFifthAreNeverReadAndSaveRes
               (std::vector<std::string>{"MS Sans Serif", "8388608", "9.75", "N"}));
 }
 
-TEST(StyleFileBadInput, ShortFileAppliesWhatItHasAndKeepsTheRest) {
+TEST(StyleFileBadInput, AMissingOrEmptyFileChangesNothingAndAShortOneAppliesWhatItHas) {
     test::TempFolder folder;
+    StyleSet style;
+    style[Element::Menu].ForeColor = 123;
+    style[Element::MenuSpine].BackColor = 456;
+    const std::string before = StyleFileText(style);
+    EXPECT_FALSE(LoadStyle(folder.path(), style));
+    folder.write(kStyleFile, "");
+    EXPECT_FALSE(LoadStyle(folder.path(), style));
+    EXPECT_EQ(StyleFileText(style), before);
     std::vector<std::string> lines = DefaultLines();
     lines[0] = "255";
     lines[11] = "Georgia";  // the "Menu" font
     lines.resize(12);
     folder.write(kStyleFile, Joined(lines));
-    StyleSet style;
-    style[Element::Menu].ForeColor = 123;
-    style[Element::MenuSpine].BackColor = 456;
     EXPECT_FALSE(LoadStyle(folder.path(), style));
     EXPECT_EQ(style[Element::MenuBar].BackColor, 255);
     EXPECT_EQ(style[Element::Menu].FontName, "Georgia");
